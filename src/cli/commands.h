@@ -1,0 +1,14 @@
+// The subcommands of tarmaq-cli. Each takes its arguments (after the command name) and
+// returns the exit status: 0 success, 2 a file that cannot be read or a usage error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarmaq::cli {
+
+using Args = std::vector<std::string>;
+
+int classInfo(const Args& args);
+
+}  // namespace tarmaq::cli

@@ -1,0 +1,33 @@
+// tarmaq-cli: the game's core without a window, for scripts, checks and tests.
+#include <iostream>
+#include <map>
+#include <string>
+
+#include "cli/commands.h"
+
+namespace {
+
+using Command = int (*)(const tarmaq::cli::Args&);
+
+const std::map<std::string, Command>& commands() {
+  static const std::map<std::string, Command> table = {
+      {"class-info", tarmaq::cli::classInfo},
+  };
+  return table;
+}
+
+int usage() {
+  std::cerr << "usage: tarmaq-cli COMMAND [ARGS...]\ncommands:\n";
+  for (const auto& [name, command] : commands()) std::cerr << "  " << name << "\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return usage();
+  auto it = commands().find(argv[1]);
+  if (it == commands().end()) return usage();
+  tarmaq::cli::Args args(argv + 2, argv + argc);
+  return it->second(args);
+}

@@ -1,0 +1,83 @@
+// The presentation model: the controls the rules read and write. The shell draws these
+// and forwards input; a rule that asks "is Accept enabled?" reads this, never a widget.
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tarmaq {
+
+struct ControlFlags {
+  bool enabled = true;
+  bool visible = true;
+};
+
+struct DiePanel {
+  bool visible = false;
+  int dieKind = 0;  // 0 the event die, 1-6 a gear die
+  std::string valueText;
+  bool valueVisible = false;
+};
+
+struct MovePanel {
+  bool visible = false;
+  std::array<bool, 3> laneEnabled{};  // MoveBtn(0) left, (1) straight, (2) right
+  bool acceptEnabled = false;
+  bool stepBackEnabled = false;
+  bool resetEnabled = false;
+};
+
+struct GearButton {
+  bool visible = false;
+  bool enabled = false;
+  bool selected = false;
+  std::string tooltip;
+};
+
+struct DriverCard {
+  bool visible = false;
+  int car = -1;  // the car whose card is shown
+  std::array<GearButton, 6> gears{};
+};
+
+// Toolbar buttons by key ("SaveGame", "SendMail", ...) and menu entries by caption
+// ("&Save Game", ...). An entry that was never set is enabled and visible.
+struct CommandBar {
+  std::map<std::string, ControlFlags> items;
+  ControlFlags get(const std::string& key) const {
+    auto it = items.find(key);
+    return it == items.end() ? ControlFlags{} : it->second;
+  }
+  void setEnabled(const std::string& key, bool enabled) { items[key].enabled = enabled; }
+  void setVisible(const std::string& key, bool visible) { items[key].visible = visible; }
+};
+
+// Names of the controls the rules touch.
+namespace control {
+inline constexpr const char* SaveGameButton = "SaveGame";
+inline constexpr const char* SendMailButton = "SendMail";
+inline constexpr const char* DriverCommentButton = "DriverComment";
+inline constexpr const char* CheckMailButton = "CheckMail";
+inline constexpr const char* SaveGameMenu = "&Save Game";
+inline constexpr const char* SaveGameAsMenu = "Save Game &As";
+inline constexpr const char* TrackInfoMenu = "&Track Info";
+inline constexpr const char* OptionsMenu = "&Options";
+}  // namespace control
+
+struct Controls {
+  DiePanel diePanel;
+  MovePanel movePanel;
+  DriverCard driverCard;
+  CommandBar toolbar;
+  CommandBar menu;
+  // Toolbar buttons from the fourth one on (the game's own buttons).
+  bool gameToolbarButtonsVisible = false;
+  bool gameInfoPanelVisible = false;
+  bool logViewActive = true;  // the information panel shows the game log
+  bool scrollBarsVisible = false;
+  std::string windowTitle = "Tarmaq";
+};
+
+}  // namespace tarmaq

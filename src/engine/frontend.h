@@ -1,0 +1,67 @@
+// The core's window onto the player: message boxes, modal prompts, the die animation
+// and the named timers. The Qt shell implements it; the tests script it.
+#pragma once
+
+#include <string>
+
+namespace tarmaq {
+
+enum class MessageIcon { None, Error, Warning, Question, Information };
+enum class MessageButtons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+struct Message {
+  std::string title;
+  std::string text;
+  MessageIcon icon = MessageIcon::None;
+  MessageButtons buttons = MessageButtons::Ok;
+};
+
+// Every timer the rules arm. The shell owns one real timer per name and calls
+// fireTimer() (turn_controller.h) when it elapses.
+enum class TimerId {
+  GridRoll,
+  StartRoll,
+  GearRoll,
+  CollisionRoll,
+  EngineRoll,
+  RoadHoldingRoll,
+  PitStopQuick,
+  PitStopSlow,
+  Refresh,
+  CarBlink,
+  ScreenFlash,
+  MailCheck,
+  Count
+};
+
+struct DriverCommentPrompt {
+  bool showDontAskAgain = true;
+};
+struct DriverCommentResult {
+  std::string text;
+  bool dontAskAgain = false;
+};
+
+class Frontend {
+ public:
+  virtual ~Frontend() = default;
+
+  // A modal message box; the shell renders the presentation model before it asks.
+  virtual Answer ask(const Message& message) = 0;
+
+  // The driver-comment dialog; an empty text means nothing was entered.
+  virtual DriverCommentResult askDriverComment(const DriverCommentPrompt& prompt) = 0;
+
+  // One frame of a die animation: the die kind (0 event die, 1-6 a gear die) and the
+  // face shown. The shell may draw and pause; the core does not wait on it.
+  virtual void showDieFrame(int kind, int face) = 0;
+
+  // A timer was armed (enabled with this interval) or stopped.
+  virtual void timerChanged(TimerId id, bool enabled, int intervalMs) = 0;
+
+  // The presentation model changed: draw it when convenient.
+  virtual void stateChanged() = 0;
+};
+
+}  // namespace tarmaq

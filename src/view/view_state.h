@@ -1,0 +1,62 @@
+// The track view's transform and navigation state: zoom, offsets, scroll bars, size
+// and pointer mode. Screen units are twips of the drawing surface.
+#pragma once
+
+#include <cmath>
+#include <string>
+
+namespace tarmaq {
+
+enum class PointerMode { Select, ZoomView, TranslateView };
+
+const char* pointerModeName(PointerMode mode);
+// "Select", "ZoomView" or "TranslateView"; anything else gives nothing.
+bool parsePointerMode(const std::string& text, PointerMode& mode);
+
+struct ScrollBar {
+  int min = -5000;
+  int max = 5000;
+  int value = 0;
+  int largeChange = 1;
+  // Values outside the range are never fatal: every setter clamps.
+  void setValue(long v) {
+    if (v < min) v = min;
+    if (v > max) v = max;
+    value = static_cast<int>(v);
+  }
+};
+
+struct ViewState {
+  float zoom = 2.5f;  // twips per track unit
+  float offsetX = 0;  // screen position (twips) of the track origin
+  float offsetY = 0;
+  ScrollBar hScroll;
+  ScrollBar vScroll;
+  float width = 1600 * 15.0f;  // size of the drawing surface in twips
+  float height = 1000 * 15.0f;
+  float twipsPerPixelX = 15;
+  float twipsPerPixelY = 15;
+  PointerMode mode = PointerMode::Select;
+  bool visible = false;
+
+  // Requests to the renderer; the shell clears them after drawing.
+  bool redrawRequested = false;
+  bool redrawWithoutShading = false;
+  bool quickRedrawRequested = false;
+
+  float toScreenX(float x) const { return x * zoom + offsetX; }
+  float toScreenY(float y) const { return y * zoom + offsetY; }
+  float toTrackX(float sx) const { return (sx - offsetX) / zoom; }
+  float toTrackY(float sy) const { return (sy - offsetY) / zoom; }
+
+  // The scroll-bar rule: a bar's value is the track coordinate at the view's centre.
+  void applyHorizontalValue() { offsetX = width / 2 - static_cast<float>(hScroll.value) * zoom; }
+  void applyVerticalValue() { offsetY = height / 2 - static_cast<float>(vScroll.value) * zoom; }
+
+  void requestRedraw(bool withoutShading = false) {
+    redrawRequested = true;
+    redrawWithoutShading = withoutShading;
+  }
+};
+
+}  // namespace tarmaq

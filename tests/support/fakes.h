@@ -1,0 +1,79 @@
+// Fakes of the core's interfaces: a scripted front end and scripted dice.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "engine/frontend.h"
+#include "engine/game_state.h"
+#include "engine/random_source.h"
+#include "engine/settings_store.h"
+
+namespace tarmaq::testing {
+
+// Answers message boxes from a queue (No, or OK for an OK-only box, when it runs out)
+// and records everything the core asked for.
+class ScriptedFrontend final : public Frontend {
+ public:
+  std::deque<Answer> answers;
+  std::vector<Message> messages;
+  std::deque<DriverCommentResult> comments;
+  int commentPrompts = 0;
+  std::vector<std::pair<int, int>> dieFrames;
+  std::vector<std::tuple<TimerId, bool, int>> timerEvents;
+  int stateChanges = 0;
+
+  Answer ask(const Message& message) override {
+    messages.push_back(message);
+    if (!answers.empty()) {
+      Answer a = answers.front();
+      answers.pop_front();
+      return a;
+    }
+    return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
+  }
+  DriverCommentResult askDriverComment(const DriverCommentPrompt&) override {
+    ++commentPrompts;
+    if (comments.empty()) return {};
+    auto r = comments.front();
+    comments.pop_front();
+    return r;
+  }
+  void showDieFrame(int kind, int face) override { dieFrames.emplace_back(kind, face); }
+  void timerChanged(TimerId id, bool enabled, int intervalMs) override {
+    timerEvents.emplace_back(id, enabled, intervalMs);
+  }
+  void stateChanged() override { ++stateChanges; }
+};
+
+// Uniform draws from a script; when it runs out, 0.
+class ScriptedRandom final : public RandomSource {
+ public:
+  std::deque<double> values;
+  int draws = 0;
+  double uniform() override {
+    ++draws;
+    if (values.empty()) return 0.0;
+    double v = values.front();
+    values.pop_front();
+    return v;
+  }
+  // The draw that makes a die of `faces` faces land on face index k.
+  static double face(int k, int faces) { return (k + 0.5) / faces; }
+};
+
+// A game wired to fakes, ready for a test to fill.
+struct TestGame {
+  ScriptedFrontend frontend;
+  ScriptedRandom random;
+  MemorySettings settings;
+  Game game;
+  TestGame() {
+    game.services.frontend = &frontend;
+    game.services.random = &random;
+    game.services.settings = &settings;
+  }
+};
+
+}  // namespace tarmaq::testing
