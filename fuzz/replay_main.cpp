@@ -19,9 +19,9 @@ namespace {
 std::string mutate(std::string s, std::mt19937& rng) {
   std::uniform_int_distribution<int> op(0, 6);
   std::uniform_int_distribution<int> byte(0, 255);
-  static const char* const tokens[] = {",", "\"", "\n", "\r\n", ";", " ", "-", "99999",
-                                       "1e308", "-32769", "nan", "Corners", "Backcolor",
-                                       "Pit", "Garages", "\xff\xfe", "0"};
+  static const char* const tokens[] = {
+      ",",      "\"",  "\n",      "\r\n",      ";",   " ",       "-",        "99999", "1e308",
+      "-32769", "nan", "Corners", "Backcolor", "Pit", "Garages", "\xff\xfe", "0"};
   int edits = 1 + static_cast<int>(rng() % 8);
   for (int e = 0; e < edits; ++e) {
     std::size_t at = s.empty() ? 0 : rng() % (s.size() + 1);
@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
   long runs = 3000;
   if (const char* env = std::getenv("TARMAQ_FUZZ_RUNS")) runs = std::strtol(env, nullptr, 10);
   unsigned seed = 20261211;
-  if (const char* env = std::getenv("TARMAQ_FUZZ_SEED")) seed = static_cast<unsigned>(std::strtoul(env, nullptr, 10));
+  if (const char* env = std::getenv("TARMAQ_FUZZ_SEED"))
+    seed = static_cast<unsigned>(std::strtoul(env, nullptr, 10));
   std::mt19937 rng(seed);
   std::printf("replayed %zu corpus files; %ld mutations with seed %u\n", corpus.size(), runs, seed);
   std::fflush(stdout);

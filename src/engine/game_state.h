@@ -75,9 +75,9 @@ struct Car {
   int status = Running;
   int startGrid = 0;
   float speed = 0;
-  std::vector<int> lapLength;      // index 1..Laps; entry 0 unused
-  std::vector<float> totalSpeed;   // index 1..Laps
-  std::vector<float> avgSpeed;     // index 1..Laps
+  std::vector<int> lapLength;     // index 1..Laps; entry 0 unused
+  std::vector<float> totalSpeed;  // index 1..Laps
+  std::vector<float> avgSpeed;    // index 1..Laps
   float displaySpeed = 0;
   float spacesPerRound = 0;
   int lastRoundPos = 0;
@@ -131,7 +131,7 @@ struct Services {
 
 struct Game {
   // Race-wide state, in the game file's order.
-  int gameType = 0;  // 0 Local, 1 E-Mail
+  int gameType = 0;      // 0 Local, 1 E-Mail
   double startDate = 0;  // days since 30 December 1899; 0 before any game
   std::string classFile;
   int laps = 1;
@@ -174,11 +174,11 @@ struct Game {
   // Checked access: nullptr for a car number that does not exist.
   Car* car(int c) {
     return c >= 0 && c < static_cast<int>(cars.size()) ? &cars[static_cast<std::size_t>(c)]
-                                                        : nullptr;
+                                                       : nullptr;
   }
   const Car* car(int c) const {
     return c >= 0 && c < static_cast<int>(cars.size()) ? &cars[static_cast<std::size_t>(c)]
-                                                        : nullptr;
+                                                       : nullptr;
   }
   int carCount() const { return static_cast<int>(cars.size()); }
   // The car at an index of the running order, or -1.

@@ -93,9 +93,9 @@ class ClassParser {
     if (!separator()) return false;
 
     for (auto& wear : c.classWear) {
-      for (int WearPoints::*field : {&WearPoints::tires, &WearPoints::brakes, &WearPoints::fuel,
-                                     &WearPoints::body, &WearPoints::engine,
-                                     &WearPoints::roadHold}) {
+      for (int WearPoints::*field :
+           {&WearPoints::tires, &WearPoints::brakes, &WearPoints::fuel, &WearPoints::body,
+            &WearPoints::engine, &WearPoints::roadHold}) {
         auto v = in_.readInt16();
         if (!v) return fail("wear points");
         wear.*field = *v;

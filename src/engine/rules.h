@@ -47,20 +47,18 @@ enum class Rule {
 inline constexpr int RuleCount = 34;
 
 inline constexpr std::array<std::string_view, RuleCount> RuleKeys = {
-    "BadStarts",        "FlyingStarts",      "Overshooting",     "Braking",
-    "EngineDamage",     "EngineAllCars",     "Collisions",       "Over-Revving",
-    "Blocking",         "TirePitStops",      "Slipstreaming",    "HardTires",
-    "SoftTires",        "WetTires",          "Rain",             "ChangeableWeather",
-    "Sunshine",         "CarConstruction",   "RoadHolding",      "FullPitStops",
-    "FrontCollisions",  "SpecialGearingDice", "EngineForSpace",  "BadStartRoll",
-    "FlyingStartRoll",  "EngineDamageGear",  "EngineDamageRoll", "CollisionRoll",
-    "FastPitRoll",      "SlipstreamGear",    "RoadHoldingRoll",  "FlyingStartMove",
-    "SlipstreamMove",   "FinishNose",
+    "BadStarts",         "FlyingStarts",       "Overshooting",    "Braking",      "EngineDamage",
+    "EngineAllCars",     "Collisions",         "Over-Revving",    "Blocking",     "TirePitStops",
+    "Slipstreaming",     "HardTires",          "SoftTires",       "WetTires",     "Rain",
+    "ChangeableWeather", "Sunshine",           "CarConstruction", "RoadHolding",  "FullPitStops",
+    "FrontCollisions",   "SpecialGearingDice", "EngineForSpace",  "BadStartRoll", "FlyingStartRoll",
+    "EngineDamageGear",  "EngineDamageRoll",   "CollisionRoll",   "FastPitRoll",  "SlipstreamGear",
+    "RoadHoldingRoll",   "FlyingStartMove",    "SlipstreamMove",  "FinishNose",
 };
 
 // The values a new user gets.
 inline constexpr std::array<int, RuleCount> DefaultRuleValues = {
-    1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0,
+    1, 1, 1, 1, 1, 1, 1, 1,  1, 1, 1, 0,  0, 0, 0, 0, 0,
     0, 1, 1, 1, 0, 0, 1, 20, 5, 4, 1, 10, 4, 4, 4, 3, -1,
 };
 

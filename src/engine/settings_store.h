@@ -29,9 +29,7 @@ class MemorySettings final : public SettingsStore {
                 const std::string& value) override;
   void removeSection(const std::string& section) override;
 
-  const std::map<std::pair<std::string, std::string>, std::string>& all() const {
-    return values_;
-  }
+  const std::map<std::pair<std::string, std::string>, std::string>& all() const { return values_; }
 
  private:
   std::map<std::pair<std::string, std::string>, std::string> values_;

@@ -53,7 +53,8 @@ void shortenResultTimers(Game& game) {
 }
 
 void stopAllTimers(Game& game) {
-  for (std::size_t i = 0; i < game.timers.slots.size(); ++i) stopTimer(game, static_cast<TimerId>(i));
+  for (std::size_t i = 0; i < game.timers.slots.size(); ++i)
+    stopTimer(game, static_cast<TimerId>(i));
 }
 
 }  // namespace tarmaq

@@ -68,8 +68,7 @@ std::string decodeText(std::string_view bytes) {
   return out;
 }
 
-std::optional<std::string> readFileBytes(const std::filesystem::path& path,
-                                         std::size_t maxBytes) {
+std::optional<std::string> readFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string bytes;

@@ -75,7 +75,8 @@ bool readCheckBox(const SettingsStore& store, std::string_view section, std::str
 Options loadOptions(SettingsStore& store) {
   Options o;
   auto legacy = store.value(str(SettingsSection), "ShowDieAnim");
-  if (legacy && (*legacy == "True" || *legacy == "False")) store.removeSection(str(SettingsSection));
+  if (legacy && (*legacy == "True" || *legacy == "False"))
+    store.removeSection(str(SettingsSection));
 
   for (const auto& box : ViewAndGameBoxes)
     o.*box.field = readCheckBox(store, SettingsSection, box.key, o.*box.field);
@@ -106,7 +107,8 @@ Options loadOptions(SettingsStore& store) {
 }
 
 void saveOptions(const Options& o, SettingsStore& store) {
-  for (const auto& box : ViewAndGameBoxes) writeCheckBox(store, SettingsSection, box.key, o.*box.field);
+  for (const auto& box : ViewAndGameBoxes)
+    writeCheckBox(store, SettingsSection, box.key, o.*box.field);
   store.setValue(str(SettingsSection), "TrackDetail", std::to_string(o.trackDetail));
   for (const auto& box : EMailBoxes) writeCheckBox(store, SettingsSection, box.key, o.*box.field);
   // With "Auto-Check Mail every" ticked, an empty minutes box stores "5".

@@ -71,39 +71,39 @@ inline constexpr std::array<std::string_view, StandingsColumnCount> StandingsCol
     "# of Possible Collisions",
 };
 
-inline constexpr std::array<std::string_view, 5> TrackDetailNames = {
-    "Very Low", "Low", "Medium", "High", "Very High"};
+inline constexpr std::array<std::string_view, 5> TrackDetailNames = {"Very Low", "Low", "Medium",
+                                                                     "High", "Very High"};
 
 struct Options {
   // View
-  bool showDieAnim = true;         // "ShowDieAnim"
-  bool autoCenter = true;          // "AutoCent"
-  bool autoScroll = true;          // "AutoScroll"
-  bool drawDieIcons = true;        // "DrawDieIcons"
-  bool carBlink = true;            // "CarBlink"
-  bool showNextSpaces = true;      // "ShowNextSpaces"
-  bool showFinalSpace = true;      // "ShowFinalSpace"
-  bool flashWear = true;           // "FlashWear"
-  bool flashRetire = true;         // "FlashRetire"
-  bool scrollBars = true;          // "ScrollBars"
-  int trackDetail = 2;             // "TrackDetail", 0 "Very Low" .. 4 "Very High"
+  bool showDieAnim = true;     // "ShowDieAnim"
+  bool autoCenter = true;      // "AutoCent"
+  bool autoScroll = true;      // "AutoScroll"
+  bool drawDieIcons = true;    // "DrawDieIcons"
+  bool carBlink = true;        // "CarBlink"
+  bool showNextSpaces = true;  // "ShowNextSpaces"
+  bool showFinalSpace = true;  // "ShowFinalSpace"
+  bool flashWear = true;       // "FlashWear"
+  bool flashRetire = true;     // "FlashRetire"
+  bool scrollBars = true;      // "ScrollBars"
+  int trackDetail = 2;         // "TrackDetail", 0 "Very Low" .. 4 "Very High"
   // Game
-  bool driverComment = false;      // "DriverComm"
-  bool useMetric = false;          // "UseMetric"
-  bool autoRoll = false;           // "AutoRoll"
-  bool autoSave = true;            // "AutoSave"
-  bool warnOvershoot = true;       // "WarnOvershoot"
+  bool driverComment = false;  // "DriverComm"
+  bool useMetric = false;      // "UseMetric"
+  bool autoRoll = false;       // "AutoRoll"
+  bool autoSave = true;        // "AutoSave"
+  bool warnOvershoot = true;   // "WarnOvershoot"
   // E-Mail
-  bool enableEMail = true;         // "EnableEMail"
-  bool showMessage = false;        // "ShowMessage"
-  bool autoMail = false;           // "AutoMail"
-  bool autoCheckMail = false;      // "AutoCheckMail"
+  bool enableEMail = true;                  // "EnableEMail"
+  bool showMessage = false;                 // "ShowMessage"
+  bool autoMail = false;                    // "AutoMail"
+  bool autoCheckMail = false;               // "AutoCheckMail"
   std::string autoCheckMailInterval = "5";  // "AutoCheckMailInterval", as typed
-  std::string localEMail;          // "LocalEMail"
+  std::string localEMail;                   // "LocalEMail"
   // Game Log
   std::array<bool, GameLogCategoryCount> showInGameLog{};  // by entry type
-  bool standardComments = false;   // "StandardOrColor": "Standard Info Comments" chosen
-  bool autoCollapse = true;        // "Auto-Collapse Previous"
+  bool standardComments = false;  // "StandardOrColor": "Standard Info Comments" chosen
+  bool autoCollapse = true;       // "Auto-Collapse Previous"
   // Current Standings
   std::array<bool, StandingsColumnCount> standingsColumns{};
 

@@ -1,8 +1,8 @@
+#include "app/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
-
-#include "app/main_window.h"
 
 TEST(MainWindow, OpensTitledTarmaq) {
   tarmaq::MainWindow window;

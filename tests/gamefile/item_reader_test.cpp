@@ -13,8 +13,7 @@ std::vector<std::string> strings(const std::string& text) {
 }
 
 TEST(ItemReader, ItemsEndAtCommasAndLineEndsAndLoseTheirBlanks) {
-  EXPECT_EQ(strings("  a , b,c\n d \r\ne"),
-            (std::vector<std::string>{"a", "b", "c", "d", "e"}));
+  EXPECT_EQ(strings("  a , b,c\n d \r\ne"), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
   EXPECT_EQ(strings("\"x, y\" , \"  padded  \"\n\"open"),
             (std::vector<std::string>{"x, y", "  padded  ", "open"}));
   // A comma that closes a line does not make an empty item; two commas do.
@@ -41,10 +40,20 @@ TEST(ItemReader, NumbersAreStrictAndFailuresKeepThePosition) {
   struct Case {
     const char* text;
     std::optional<double> value;
-  } cases[] = {{"12", 12},       {"-3.5", -3.5}, {"+4", 4},        {"1e3", 1000},
-               {"2.5E-1", 0.25}, {".5", 0.5},    {"5.", 5},        {"abc", std::nullopt},
-               {"1,5", 1},       {"12x", std::nullopt}, {"", std::nullopt}, {"1e", std::nullopt},
-               {"1e400", std::nullopt}, {"-", std::nullopt}};
+  } cases[] = {{"12", 12},
+               {"-3.5", -3.5},
+               {"+4", 4},
+               {"1e3", 1000},
+               {"2.5E-1", 0.25},
+               {".5", 0.5},
+               {"5.", 5},
+               {"abc", std::nullopt},
+               {"1,5", 1},
+               {"12x", std::nullopt},
+               {"", std::nullopt},
+               {"1e", std::nullopt},
+               {"1e400", std::nullopt},
+               {"-", std::nullopt}};
   for (const auto& c : cases) {
     ItemReader r(c.text);
     EXPECT_EQ(r.readNumber(), c.value) << c.text;
