@@ -19,6 +19,9 @@ struct DiePanel {
   int dieKind = 0;  // 0 the event die, 1-6 a gear die
   std::string valueText;
   bool valueVisible = false;
+  int valueOffsetPx = 41;  // 50 on the first-gear die
+  // Black on the dice of gears 1 and 2, white on the others.
+  bool valueWhite() const { return dieKind != 1 && dieKind != 2; }
 };
 
 struct MovePanel {
@@ -77,6 +80,12 @@ struct Controls {
   bool gameInfoPanelVisible = false;
   bool logViewActive = true;  // the information panel shows the game log
   bool scrollBarsVisible = false;
+  bool trackViewHasFocus = false;
+  // Derived tables to rebuild from the state before they are drawn next.
+  bool standingsStale = true;
+  bool startingGridStale = true;
+  // Screen flashes asked for (wear used, a car retired) and not yet shown.
+  int flashRequests = 0;
   std::string windowTitle = "Tarmaq";
 };
 

@@ -43,6 +43,8 @@ struct ViewState {
   bool redrawRequested = false;
   bool redrawWithoutShading = false;
   bool quickRedrawRequested = false;
+  // The gear whose die icons are drawn along the active car's lane; 0 none.
+  int dieIconsKind = 0;
 
   float toScreenX(float x) const { return x * zoom + offsetX; }
   float toScreenY(float y) const { return y * zoom + offsetY; }

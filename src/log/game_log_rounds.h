@@ -1,0 +1,19 @@
+// Rounds of the game log: collapsing the rounds before the current one, and marking a
+// round's header as one that can be collapsed.
+#pragma once
+
+namespace tarmaq {
+
+struct Game;
+
+inline constexpr int CollapsedIcon = 42;
+inline constexpr int ExpandedIcon = 43;
+
+// Hides every row before the current round's header and marks each earlier round's
+// header collapsed. In round 0 (no such header) the walk runs to the last row.
+void collapsePreviousRounds(Game& game);
+
+// Gives the header row of round r the expanded mark (it can be collapsed by a click).
+void markRoundCollapsible(Game& game, int round);
+
+}  // namespace tarmaq
