@@ -78,7 +78,8 @@ struct Controls {
   // Toolbar buttons from the fourth one on (the game's own buttons).
   bool gameToolbarButtonsVisible = false;
   bool gameInfoPanelVisible = false;
-  bool logViewActive = true;  // the information panel shows the game log
+  bool logViewActive = true;
+  std::string standingsCaption = "Current Standings";  // the information panel shows the game log
   bool scrollBarsVisible = false;
   bool trackViewHasFocus = false;
   // Derived tables to rebuild from the state before they are drawn next.

@@ -2,6 +2,7 @@
 // and the named timers. The Qt shell implements it; the tests script it.
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace tarmaq {
@@ -21,8 +22,9 @@ struct Message {
 // fireTimer() (turn_controller.h) when it elapses.
 enum class TimerId {
   GridRoll,
-  StartRoll,
-  GearRoll,
+  NormalStart,
+  FlyingStart,
+  BadStart,
   CollisionRoll,
   EngineRoll,
   RoadHoldingRoll,
@@ -33,6 +35,13 @@ enum class TimerId {
   ScreenFlash,
   MailCheck,
   Count
+};
+
+// The podium the results window shows: one to three places.
+struct Podium {
+  int places = 0;
+  std::array<std::string, 3> names{};
+  std::array<int, 3> cars{-1, -1, -1};
 };
 
 struct DriverCommentPrompt {
@@ -56,6 +65,9 @@ class Frontend {
   // One frame of a die animation: the die kind (0 event die, 1-6 a gear die) and the
   // face shown. The shell may draw and pause; the core does not wait on it.
   virtual void showDieFrame(int kind, int face) = 0;
+
+  // The results window, modal.
+  virtual void showResults(const Podium& podium) = 0;
 
   // A timer was armed (enabled with this interval) or stopped.
   virtual void timerChanged(TimerId id, bool enabled, int intervalMs) = 0;

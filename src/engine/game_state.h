@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,8 @@ struct Game {
   std::vector<std::string> teamPictures;
   std::vector<std::string> driverPictures;
   std::string gameFileName;  // the game-file dialog's current file name
+  // Values the next rolls resolve to, whatever the animation shows (scripted play).
+  std::deque<int> forcedRolls;
 
   RaceClass raceClass;
   Track track;

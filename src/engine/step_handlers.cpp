@@ -13,7 +13,7 @@ struct HandlerEntry {
 };
 
 // One entry per step code; a code with no entry is only stored.
-constexpr std::array<HandlerEntry, 7> Handlers = {{
+constexpr std::array<HandlerEntry, 10> Handlers = {{
     {"ROUN", handleRound},
     {"POSN", handlePositions},
     {"DRVR", handleDriver},
@@ -21,6 +21,9 @@ constexpr std::array<HandlerEntry, 7> Handlers = {{
     {"MOVE", handleMove},
     {"WEAR", handleWear},
     {"MAIL", handleMailSent},
+    {"ROLL", handleRoll},
+    {"STAT", handleStatus},
+    {"SHOW", handleShowResults},
 }};
 
 }  // namespace
@@ -30,6 +33,21 @@ StepHandler findStepHandler(const std::string& step) {
   for (const auto& entry : Handlers)
     if (entry.code == code) return entry.handler;
   return nullptr;
+}
+
+}  // namespace tarmaq
+
+namespace tarmaq {
+
+StoreStep handleRoll(Game& game, std::string& step) {
+  const std::string kind = step.substr(0, 9);
+  if (kind == "ROLL GEAR") return handleGearRoll(game, step);
+  if (kind == "ROLL CLSN" || kind == "ROLL ENGN" || kind == "ROLL ROAD")
+    return handleDamageRoll(game, step);
+  if (kind == "ROLL POSN") return handleGridRoll(game, step);
+  if (kind == "ROLL STRT") return handleStartRoll(game, step);
+  if (kind == "ROLL PITS") return handlePitRoll(game, step);
+  return StoreStep::Yes;
 }
 
 }  // namespace tarmaq

@@ -7,8 +7,9 @@ namespace tarmaq {
 bool isResultTimer(TimerId id) {
   switch (id) {
     case TimerId::GridRoll:
-    case TimerId::StartRoll:
-    case TimerId::GearRoll:
+    case TimerId::NormalStart:
+    case TimerId::FlyingStart:
+    case TimerId::BadStart:
     case TimerId::CollisionRoll:
     case TimerId::EngineRoll:
     case TimerId::RoadHoldingRoll:
@@ -40,6 +41,13 @@ void stopTimer(Game& game, TimerId id) {
   if (!slot.enabled) return;
   slot.enabled = false;
   if (game.services.frontend) game.services.frontend->timerChanged(id, false, slot.intervalMs);
+}
+
+void shortenTimer(Game& game, TimerId id) {
+  auto& slot = game.timers[id];
+  if (!slot.enabled) return;
+  slot.intervalMs = MoveOnMs;
+  if (game.services.frontend) game.services.frontend->timerChanged(id, true, MoveOnMs);
 }
 
 void shortenResultTimers(Game& game) {

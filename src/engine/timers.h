@@ -28,6 +28,9 @@ struct Timers {
 
 void startTimer(Game& game, TimerId id, int intervalMs);
 void stopTimer(Game& game, TimerId id);
+// Makes an armed timer fire after the move-on interval; its own interval comes back
+// when it fires.
+void shortenTimer(Game& game, TimerId id);
 // Shortens every armed result timer to the move-on interval.
 void shortenResultTimers(Game& game);
 void stopAllTimers(Game& game);

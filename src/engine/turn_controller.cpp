@@ -23,6 +23,7 @@ bool startsWith(const std::string& s, const std::string& prefix) {
 
 int trailingNumber(const std::string& step, std::size_t count) {
   std::string tail = step.size() > count ? step.substr(step.size() - count) : step;
+  while (!tail.empty() && tail.back() == ' ') tail.pop_back();
   std::size_t i = 0;
   while (i < tail.size() && tail[i] == ' ') ++i;
   if (i == tail.size()) return -1;

@@ -54,8 +54,11 @@ TEST(StoringSteps, AShiftReplacesTheWaitingRollAndTheResultFollowsIt) {
   advanceGame(f.game, "ROLL GEAR 5");
   EXPECT_EQ(f.round(2), (Steps{"SHFT 3", "ROLL GEAR 5"}));
   EXPECT_EQ(f.car(0).gear, 3);
-  EXPECT_EQ(f.game.log.rows.back().text, "          Driver A upshifts from gear 2 into gear 3");
-  EXPECT_EQ(f.game.log.rows.back().icon, 4);
+  const LogRow& shift = f.game.log.rows[f.game.log.rows.size() - 2];
+  EXPECT_EQ(shift.text, "          Driver A upshifts from gear 2 into gear 3");
+  EXPECT_EQ(shift.icon, 4);
+  EXPECT_EQ(f.game.log.rows.back().text, "               Driver A rolled 5 for movement");
+  EXPECT_EQ(f.game.snapshot.move, 5);
 }
 
 TEST(StoringSteps, MailSentIsKeptBehindTheWaitingEntry) {
@@ -463,15 +466,20 @@ TEST(Continuations, AutoRollForOtherPlayersButNeverForTheMover) {
   f.car(0).clsnFlag = True;
   f.car(1).clsnFlag = True;
   f.game.snapshot.clsn = 1;
+  f.random.values.assign(16, 0.99);
+  f.random.values[0] = 0.0;  // fifteen frames of 20s: avoided
   afterMove(f.game);
   const auto& r = f.round(2);
-  ASSERT_GE(r.size(), 2u);
-  EXPECT_EQ(r[r.size() - 2], "DRVR 1");
-  EXPECT_EQ(r.back(), "ROLL CLSN AUTO");
-  f.car(1).clsnFlag = False;
-  f.game.currCar = 1;
-  collisionContinuation(f.game);
-  EXPECT_EQ(f.round(2).back(), "ROLL CLSN WAIT");
+  ASSERT_EQ(r.size(), 3u);
+  EXPECT_EQ(r[0], "DRVR 1");
+  EXPECT_EQ(r[1], "ROLL CLSN AUTO");
+  EXPECT_EQ(r[2], "ROLL CLSN 20");
+  EXPECT_EQ(f.game.log.rows[f.game.log.rows.size() - 3].icon, 35);
+  EXPECT_TRUE(f.game.timers[TimerId::CollisionRoll].enabled);
+  EXPECT_EQ(f.car(1).clsnFlag, False);
+  fireTimer(f.game, TimerId::CollisionRoll);
+  EXPECT_EQ(f.round(2).back(), "ROLL CLSN WAIT");  // the mover's own roll waits
+  EXPECT_EQ(f.game.currCar, 0);
 }
 
 TEST(Continuations, EngineRollsOfEveryFlaggedCarThenTheTurnGoesOn) {

@@ -40,6 +40,8 @@ class ScriptedFrontend final : public Frontend {
     comments.pop_front();
     return r;
   }
+  std::vector<Podium> results;
+  void showResults(const Podium& podium) override { results.push_back(podium); }
   void showDieFrame(int kind, int face) override { dieFrames.emplace_back(kind, face); }
   void timerChanged(TimerId id, bool enabled, int intervalMs) override {
     timerEvents.emplace_back(id, enabled, intervalMs);
