@@ -1,0 +1,97 @@
+#include "setup/new_game.h"
+
+#include "engine/folders.h"
+#include "engine/game_state.h"
+#include "engine/load_race_class.h"
+
+namespace tarmaq {
+
+PitAssignment defaultPitAssignment(const std::vector<SetupTeam>& teams,
+                                   const std::vector<int>& switchedRows) {
+  PitAssignment a;
+  a.colors.fill(0xC0C0C0);
+  const int n = static_cast<int>(teams.size() < 10 ? teams.size() : 10);
+  // The row each team's drivers take: both on the team's row unless the pair's labels
+  // show them, which they do while the pair's second row is not another team's.
+  std::vector<std::array<int, 2>> driverRow(teams.size(), {0, 0});
+  for (int j = 0; j < n; ++j) driverRow[static_cast<std::size_t>(j)] = {j, j};
+  for (int j = 0; j < 5 && j < n; ++j) {
+    const SetupTeam& team = teams[static_cast<std::size_t>(j)];
+    a.colors[static_cast<std::size_t>(j)] = team.color;
+    a.colors[static_cast<std::size_t>(j + 5)] = team.color;
+    const bool shared = j + 5 < n;
+    if (team.bothDriversOfTheTeam() && !shared) {
+      bool switched = false;
+      for (int r : switchedRows) switched |= r == j;
+      driverRow[static_cast<std::size_t>(j)] =
+          switched ? std::array<int, 2>{j + 5, j} : std::array<int, 2>{j, j + 5};
+    }
+  }
+  for (int j = 5; j < n; ++j)
+    a.colors[static_cast<std::size_t>(j)] = teams[static_cast<std::size_t>(j)].color;
+  for (std::size_t t = 0; t < teams.size(); ++t)
+    for (std::size_t d = 0; d < teams[t].drivers.size() && d < 2; ++d)
+      a.pitSpace.push_back(t < 10 ? driverRow[t][d] : 0);
+  return a;
+}
+
+Rules rulesForLaps(Rules rules, int laps) {
+  if (laps == 1) {
+    rules[Rule::TirePitStops] = 0;
+    rules[Rule::FullPitStops] = 0;
+  }
+  return rules;
+}
+
+bool getNewGameInfo(Game& game, const NewGameSetup& setup) {
+  game.gameFileName.clear();
+  initializeVariables(game);
+  game.startDate = setup.startDate;
+  game.gameType = setup.gameType;
+  const bool mail = setup.gameType == 1;
+  game.controls.toolbar.setVisible("MailSeparator", mail);
+  game.controls.toolbar.setVisible(control::SendMailButton, mail);
+
+  game.classFile = setup.classFile;
+  if (!loadRaceClass(game, setup.classFile)) return false;
+  game.laps = setup.laps;
+  game.trackFile = setup.trackFile;
+
+  const int laps = game.laps >= 1 && game.laps <= 3 ? game.laps : 1;
+  const WearPoints& wear = game.raceClass.classWear[static_cast<std::size_t>(laps - 1)];
+  const PitAssignment pits = defaultPitAssignment(setup.teams, setup.switchedPitRows);
+  for (const SetupTeam& team : setup.teams) {
+    for (const SetupDriver& driver : team.drivers) {
+      if (game.carCount() == MaxCars) break;
+      Car car;
+      car.tires = wear.tires;
+      car.brakes = wear.brakes;
+      car.fuel = wear.fuel;
+      car.body = wear.body;
+      car.engine = wear.engine;
+      car.roadHold = wear.roadHold;
+      car.tireType = 1;
+      car.lapLength.assign(static_cast<std::size_t>(game.laps) + 1, 0);
+      car.totalSpeed.assign(static_cast<std::size_t>(game.laps) + 1, 0);
+      car.avgSpeed.assign(static_cast<std::size_t>(game.laps) + 1, 0);
+      car.teamName = team.name;
+      car.teamPicture = team.picture;
+      car.driverName = driver.name;
+      car.driverPicture = driver.picture;
+      car.color = {team.color, driver.color};
+      const auto c = static_cast<std::size_t>(game.carCount());
+      car.pitSpace = c < pits.pitSpace.size() ? pits.pitSpace[c] : 0;
+      if (mail) car.eMail = driver.eMail == "(Local)" ? setup.localEMail : driver.eMail;
+      game.teamPictures.push_back(team.picture);
+      game.driverPictures.push_back(driver.picture);
+      game.cars.push_back(std::move(car));
+    }
+  }
+  game.positions.assign(game.cars.size(), 0);
+  for (std::size_t i = 0; i < game.positions.size(); ++i) game.positions[i] = static_cast<int>(i);
+  game.pitColors = pits.colors;
+  game.rules = rulesForLaps(setup.rules, game.laps);
+  return true;
+}
+
+}  // namespace tarmaq
