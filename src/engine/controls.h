@@ -85,6 +85,8 @@ struct Controls {
   // Derived tables to rebuild from the state before they are drawn next.
   bool standingsStale = true;
   bool startingGridStale = true;
+  bool recentGamesStale = true;
+  bool windowTitleStale = true;
   // Screen flashes asked for (wear used, a car retired) and not yet shown.
   int flashRequests = 0;
   std::string windowTitle = "Tarmaq";
