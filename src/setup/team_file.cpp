@@ -17,8 +17,9 @@ constexpr std::size_t MaxTeamFileBytes = 1u << 20;
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Colours are 32-bit values; files written on the older platform print the ones with the
-// top bit set as negative numbers, so both readings are accepted and kept as bits.
+// Colours are 32-bit values. The writer prints them as signed numbers, so one with the
+// top bit set comes out negative; a hand-written file may give it unsigned. Both mean
+// the same bits.
 std::uint32_t colorFromItem(const std::string& item) {
   auto value = parseNumber(item);
   if (!value) return 0;

@@ -81,7 +81,7 @@ TEST(TeamFile, ColourItems) {
     std::uint32_t color;
   } cases[] = {
       {" 255", 255u},
-      {"-1", 0xFFFFFFFFu},  // printed as a signed number by the older program
+      {"-1", 0xFFFFFFFFu},  // the writer prints colours as signed numbers
       {"-2147483648", 0x80000000u},
       {"4294967295", 0xFFFFFFFFu},
       {"4294967296", 0u},
