@@ -78,23 +78,23 @@ enum class Motif {
   Chequers
 };
 
-struct DriverSpec {
+struct DriverDesign {
   const char* name;
   const char* picture;
   std::uint32_t color;
 };
 
-struct TeamSpec {
+struct TeamDesign {
   const char* file;  // the team file it is shipped in
   const char* name;
   const char* initials;
   const char* logo;
   Motif motif;
   std::uint32_t color;
-  DriverSpec drivers[2];
+  DriverDesign drivers[2];
 };
 
-const TeamSpec Teams[] = {
+const TeamDesign Teams[] = {
     {"Founders.tem",
      "Corvid Racing",
      "CR",
@@ -325,7 +325,7 @@ void drawFrame(QPainter& p, int width, int height, const QColor& line) {
   p.drawRect(QRectF(1, 1, width - 2, height - 2));
 }
 
-QImage logo(const TeamSpec& team) {
+QImage logo(const TeamDesign& team) {
   QImage image(LogoWidth, LogoHeight, QImage::Format_RGB32);
   const QColor body = toQColor(team.color);
   image.fill(body);
@@ -415,7 +415,7 @@ void fillBackdrop(QPainter& p, int width, int height) {
   p.fillRect(QRectF(0, 0, width, height), sky);
 }
 
-QImage portrait(const TeamSpec& team, const DriverSpec& driver) {
+QImage portrait(const TeamDesign& team, const DriverDesign& driver) {
   QImage image(PortraitSize, PortraitSize, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
@@ -482,20 +482,20 @@ int main(int argc, char** argv) {
   ok = save(placeholderPortrait(), folder / std::string(tarmaq::PlaceholderDriverPicture)) && ok;
 
   std::vector<std::pair<std::string, std::string>> files;  // file name, contents
-  for (const TeamSpec& spec : Teams) {
-    ok = save(logo(spec), folder / spec.logo) && ok;
+  for (const TeamDesign& design : Teams) {
+    ok = save(logo(design), folder / design.logo) && ok;
     tarmaq::Team team;
-    team.name = spec.name;
-    team.picture = spec.logo;
-    team.color = spec.color;
+    team.name = design.name;
+    team.picture = design.logo;
+    team.color = design.color;
     for (int d = 0; d < 2; ++d) {
-      const DriverSpec& driver = spec.drivers[d];
-      ok = save(portrait(spec, driver), folder / driver.picture) && ok;
+      const DriverDesign& driver = design.drivers[d];
+      ok = save(portrait(design, driver), folder / driver.picture) && ok;
       team.drivers[static_cast<std::size_t>(d)] = {driver.name, driver.picture, driver.color};
     }
     auto it = files.begin();
-    while (it != files.end() && it->first != spec.file) ++it;
-    if (it == files.end()) it = files.insert(files.end(), {spec.file, ""});
+    while (it != files.end() && it->first != design.file) ++it;
+    if (it == files.end()) it = files.insert(files.end(), {design.file, ""});
     it->second += tarmaq::formatTeam(team);
   }
   for (const auto& [name, text] : files) {
