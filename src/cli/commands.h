@@ -10,5 +10,6 @@ namespace tarmaq::cli {
 using Args = std::vector<std::string>;
 
 int classInfo(const Args& args);
+int teamInfo(const Args& args);
 
 }  // namespace tarmaq::cli

@@ -12,6 +12,7 @@ using Command = int (*)(const tarmaq::cli::Args&);
 const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
       {"class-info", tarmaq::cli::classInfo},
+      {"team-info", tarmaq::cli::teamInfo},
   };
   return table;
 }
