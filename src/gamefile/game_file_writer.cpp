@@ -1,11 +1,12 @@
 #include "gamefile/game_file_writer.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
 
 #include "engine/dates.h"
 #include "engine/game_state.h"
@@ -68,7 +69,8 @@ void writeCar(Lines& f, const Game& game, const Car& car) {
   }
   f.single(car.displaySpeed);
   f.single(car.spacesPerRound);
-  for (int v : {car.lastRoundPos, car.possCollCaused, car.possCollVictim, car.roundsLed}) f.integer(v);
+  for (int v : {car.lastRoundPos, car.possCollCaused, car.possCollVictim, car.roundsLed})
+    f.integer(v);
 }
 
 }  // namespace
