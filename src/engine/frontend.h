@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tarmaq {
 
@@ -65,6 +66,10 @@ class Frontend {
   // One frame of a die animation: the die kind (0 event die, 1-6 a gear die) and the
   // face shown. The shell may draw and pause; the core does not wait on it.
   virtual void showDieFrame(int kind, int face) = 0;
+
+  // The "Select Local E-Mail Address" dialog: the addresses of the game's cars, in car
+  // order; returns the index chosen.
+  virtual int selectLocalEMail(const std::vector<std::string>& addresses) = 0;
 
   // The results window, modal.
   virtual void showResults(const Podium& podium) = 0;

@@ -33,6 +33,26 @@ void collapsePreviousRounds(Game& game) {
   }
 }
 
+void refreshGameLogGrid(Game& game) {
+  auto& rows = game.log.rows;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    LogRow& row = rows[i];
+    if (row.entryType >= 100) continue;
+    if (row.icon == CollapsedIcon) {
+      // A collapsed round: its rows stay as they are; the next expanded header, or the
+      // current round's header (which has no icon), is processed again.
+      std::size_t j = i + 1;
+      while (j < rows.size() && rows[j].icon != ExpandedIcon && rows[j].icon != 0) ++j;
+      i = j - 1;
+      continue;
+    }
+    const bool shown = game.options.showsEntryType(row.entryType);
+    row.height = shown ? LogRowHeight : 0;
+    row.pictureShown = shown && row.icon > 0;
+  }
+  if (game.options.autoCollapse) collapsePreviousRounds(game);
+}
+
 void markRoundCollapsible(Game& game, int round) {
   for (auto it = game.log.rows.rbegin(); it != game.log.rows.rend(); ++it) {
     if (isHeaderOf(it->text, round)) {

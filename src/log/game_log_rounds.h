@@ -13,6 +13,10 @@ inline constexpr int ExpandedIcon = 43;
 // header collapsed. In round 0 (no such header) the walk runs to the last row.
 void collapsePreviousRounds(Game& game);
 
+// Re-applies the category filters and pictures to every row. Rows below a header saved
+// collapsed stay as they are until that round is toggled.
+void refreshGameLogGrid(Game& game);
+
 // Gives the header row of round r the expanded mark (it can be collapsed by a click).
 void markRoundCollapsible(Game& game, int round);
 

@@ -41,6 +41,12 @@ class ScriptedFrontend final : public Frontend {
     return r;
   }
   std::vector<Podium> results;
+  std::vector<std::vector<std::string>> localAddressPrompts;
+  int localAddressChoice = 0;
+  int selectLocalEMail(const std::vector<std::string>& addresses) override {
+    localAddressPrompts.push_back(addresses);
+    return localAddressChoice;
+  }
   void showResults(const Podium& podium) override { results.push_back(podium); }
   void showDieFrame(int kind, int face) override { dieFrames.emplace_back(kind, face); }
   void timerChanged(TimerId id, bool enabled, int intervalMs) override {
