@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "log/standings.h"
+
 namespace tarmaq {
 
 struct ControlFlags {
@@ -79,7 +81,8 @@ struct Controls {
   bool gameToolbarButtonsVisible = false;
   bool gameInfoPanelVisible = false;
   bool logViewActive = true;
-  std::string standingsCaption = "Current Standings";  // the information panel shows the game log
+  std::string standingsCaption = "Current Standings";
+  Standings standings;  // the information panel shows the game log
   bool scrollBarsVisible = false;
   bool trackViewHasFocus = false;
   // Derived tables to rebuild from the state before they are drawn next.
