@@ -82,6 +82,8 @@ struct Controls {
   bool gameInfoPanelVisible = false;
   bool logViewActive = true;
   std::string standingsCaption = "Current Standings";
+  std::vector<std::string> recentGameEntries;  // captions: full paths
+  bool recentGamesSeparatorVisible = false;
   Standings standings;  // the information panel shows the game log
   bool scrollBarsVisible = false;
   bool trackViewHasFocus = false;
