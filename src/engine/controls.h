@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -78,6 +79,10 @@ struct Controls {
   bool logViewActive = true;  // the information panel shows the game log
   bool scrollBarsVisible = false;
   std::string windowTitle = "Tarmaq";
+  // The Move Options and Die panels take the circuit's background colour (0x00BBGGRR)
+  // and a text colour that reads on it.
+  std::uint32_t panelBackColor = 0xC0C0C0;
+  std::uint32_t panelTextColor = 0x000000;
 };
 
 }  // namespace tarmaq
