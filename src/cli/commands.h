@@ -10,5 +10,8 @@ namespace tarmaq::cli {
 using Args = std::vector<std::string>;
 
 int classInfo(const Args& args);
+int checkTrack(const Args& args);
+int trackInfo(const Args& args);
+int trackSvg(const Args& args);
 
 }  // namespace tarmaq::cli

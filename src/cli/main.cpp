@@ -12,6 +12,9 @@ using Command = int (*)(const tarmaq::cli::Args&);
 const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
       {"class-info", tarmaq::cli::classInfo},
+      {"check-track", tarmaq::cli::checkTrack},
+      {"track-info", tarmaq::cli::trackInfo},
+      {"track-svg", tarmaq::cli::trackSvg},
   };
   return table;
 }

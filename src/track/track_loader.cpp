@@ -64,6 +64,7 @@ class TrackParser {
   void parse(int finishNose) {
     t_.lanes.clear();
     t_.gridLocations.fill(NoSpace);
+    r_.headerGrid.fill(NoSpace);
     if (!header()) return;
     const bool lanesRead = lanes();
     if (!checkLanes(lanesRead) || !lanesRead) return;
@@ -153,6 +154,7 @@ class TrackParser {
     if (!text(dropped, "the start positions item")) return false;
     for (std::size_t i = 1; i <= 20; ++i)
       if (!int16(t_.gridLocations[i], "grid location " + std::to_string(i))) return false;
+    r_.headerGrid = t_.gridLocations;
     return true;
   }
 
@@ -327,7 +329,10 @@ class TrackParser {
       if (link < 0 || !racing(laneOf(link)) || !t_.space(link)) return;
       link = aheadInLane(t_, link, -1);
     };
-    for (std::size_t i = 1; i <= 20; ++i) moveBack(t_.gridLocations[i]);
+    for (std::size_t i = 1; i <= 20; ++i) {
+      moveBack(t_.gridLocations[i]);
+      moveBack(r_.headerGrid[i]);
+    }
     for (int l = 0; l < t_.laneCount(); ++l) {
       if (!racing(l)) continue;
       auto& spaces = t_.lanes[static_cast<std::size_t>(l)].spaces;

@@ -4,6 +4,7 @@
 // race and the joining of the pit lane to the track.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -40,6 +41,9 @@ struct TrackLoadResult {
   std::string warning;    // a shape or background colour that was dropped
   bool finished = false;  // the finish-line move, scroll ranges and pit joins were done
   bool backColorRead = false;
+  // The grid as the header lists it, before the space markers override it (moved with
+  // the finish line like the grid).
+  std::array<int, 21> headerGrid{};
   ScrollBar hScroll;  // valid when `finished`
   ScrollBar vScroll;
 };
