@@ -43,6 +43,13 @@ class Checker {
     return spaceIndexOf(from) >= na * 3 / 4 && spaceIndexOf(to) < nb / 4;
   }
 
+  // A neighbouring lane is one the space has a side link into.
+  static bool besideLane(const Space& sp, int lane) {
+    for (int link : sp.sideLink)
+      if (link >= 0 && laneOf(link) == lane) return true;
+    return false;
+  }
+
   void links() {
     for (int l = 0; l < t_.laneCount(); ++l) {
       for (int s = 0; s < t_.spaceCount(l); ++s) {
@@ -62,6 +69,9 @@ class Checker {
             report(at(code) + ": " + which + " stays in its own lane");
           else if (racing(laneOf(t)) && !ahead(code, t))
             report(at(code) + ": " + which + " to " + std::to_string(t) + " does not lead forward");
+          else if (racing(laneOf(t)) && !besideLane(sp, laneOf(t)))
+            report(at(code) + ": " + which + " to " + std::to_string(t) +
+                   " skips the lane beside it");
         }
         for (int k = 0; k < 4; ++k) {
           const int t = sp.sideLink[static_cast<std::size_t>(k)];
