@@ -3,6 +3,11 @@
 #include "engine/folders.h"
 #include "engine/game_state.h"
 #include "engine/load_race_class.h"
+#include "engine/race_start.h"
+#include "engine/turn_controller.h"
+#include "log/race_header.h"
+#include "log/standings.h"
+#include "track/track_loader.h"
 
 namespace tarmaq {
 
@@ -92,6 +97,49 @@ bool getNewGameInfo(Game& game, const NewGameSetup& setup) {
   game.pitColors = pits.colors;
   game.rules = rulesForLaps(setup.rules, game.laps);
   return true;
+}
+
+bool newGameRound0(Game& game, const NewGameSetup& setup) {
+  const std::filesystem::path track = game.services.folders
+                                          ? game.services.folders->tracks() / game.trackFile
+                                          : std::filesystem::path(game.trackFile);
+  if (!loadTrack(game, track)) return false;
+  writeRaceHeader(game);
+  auto& c = game.controls;
+  if (setup.grid != GridMode::Roll) {
+    static const char* const lines[] = {"", "Starting grid positions set manually",
+                                        "Starting grid positions set randomly",
+                                        "Starting grid positions loaded from disk"};
+    writeToGameLog(game, 0, 8, lines[static_cast<int>(setup.grid)], false, LogBlack);
+    // The grid by position; anything but each car once falls back to car order.
+    std::vector<int> order = setup.gridOrder;
+    std::vector<int> seen(game.cars.size(), 0);
+    bool valid = order.size() == game.cars.size();
+    for (int car : order)
+      valid = valid && car >= 0 && car < game.carCount() && !seen[static_cast<std::size_t>(car)]++;
+    if (valid) game.positions = order;
+    refreshStandingsColumns(game);
+    c.gameInfoPanelVisible = true;
+    c.diePanel.visible = true;
+    startRace(game);
+    return true;
+  }
+  writeToGameLog(game, 0, 8, "Players roll for starting grid positions", false, LogBlack);
+  refreshStandingsColumns(game);
+  c.gameInfoPanelVisible = true;
+  game.view.visible = true;
+  c.scrollBarsVisible = false;
+  refreshWindowTitle(game);
+  c.diePanel.visible = true;
+  c.logViewActive = true;
+  for (Car& car : game.cars) car.location = 0;  // no grid roll yet
+  beginGridRolls(game);
+  c.driverCard.visible = true;
+  return true;
+}
+
+bool buildNewGame(Game& game, const NewGameSetup& setup) {
+  return getNewGameInfo(game, setup) && newGameRound0(game, setup);
 }
 
 }  // namespace tarmaq

@@ -69,4 +69,12 @@ Rules rulesForLaps(Rules rules, int laps);
 // returns false when it cannot be opened (the critical error has been shown).
 bool getNewGameInfo(Game& game, const NewGameSetup& setup);
 
+// Round 0 of a new game: loads the circuit, writes the pre-race header, then starts
+// the race on a grid set before it, or lets every player roll for a grid place.
+// Returns false when the circuit is missing (the critical error has been shown).
+bool newGameRound0(Game& game, const NewGameSetup& setup);
+
+// Both steps, as the Pit Order dialog's buttons run them.
+bool buildNewGame(Game& game, const NewGameSetup& setup);
+
 }  // namespace tarmaq
