@@ -10,6 +10,9 @@ namespace tarmaq::cli {
 using Args = std::vector<std::string>;
 
 int classInfo(const Args& args);
+int gameInfo(const Args& args);
+int resave(const Args& args);
+int newGame(const Args& args);
 int teamInfo(const Args& args);
 int checkTrack(const Args& args);
 int trackInfo(const Args& args);

@@ -11,11 +11,10 @@ using Command = int (*)(const tarmaq::cli::Args&);
 
 const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
-      {"class-info", tarmaq::cli::classInfo},
-      {"team-info", tarmaq::cli::teamInfo},
-      {"check-track", tarmaq::cli::checkTrack},
-      {"track-info", tarmaq::cli::trackInfo},
-      {"track-svg", tarmaq::cli::trackSvg},
+      {"class-info", tarmaq::cli::classInfo}, {"game-info", tarmaq::cli::gameInfo},
+      {"resave", tarmaq::cli::resave},        {"new-game", tarmaq::cli::newGame},
+      {"team-info", tarmaq::cli::teamInfo},   {"check-track", tarmaq::cli::checkTrack},
+      {"track-info", tarmaq::cli::trackInfo}, {"track-svg", tarmaq::cli::trackSvg},
   };
   return table;
 }
