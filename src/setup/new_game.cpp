@@ -11,33 +11,49 @@
 
 namespace tarmaq {
 
-PitAssignment defaultPitAssignment(const std::vector<SetupTeam>& teams,
-                                   const std::vector<int>& switchedRows) {
+PitAssignment pitAssignment(const std::vector<SetupTeam>& teams, const std::vector<int>& rowTeam,
+                            const std::vector<int>& switchedRows) {
   PitAssignment a;
   a.colors.fill(0xC0C0C0);
-  const int n = static_cast<int>(teams.size() < 10 ? teams.size() : 10);
-  // The row each team's drivers take: both on the team's row unless the pair's labels
-  // show them, which they do while the pair's second row is not another team's.
+  const int rows = static_cast<int>(rowTeam.size() < 10 ? rowTeam.size() : 10);
+  auto teamOfRow = [&](int row) -> const SetupTeam* {
+    const int t = rowTeam[static_cast<std::size_t>(row)];
+    return t >= 0 && t < static_cast<int>(teams.size()) ? &teams[static_cast<std::size_t>(t)]
+                                                        : nullptr;
+  };
+  // The pit of each team's drivers: its row for both, unless the pair's second row is
+  // free and both drivers take part: then one driver on each row of the pair.
   std::vector<std::array<int, 2>> driverRow(teams.size(), {0, 0});
-  for (int j = 0; j < n; ++j) driverRow[static_cast<std::size_t>(j)] = {j, j};
-  for (int j = 0; j < 5 && j < n; ++j) {
-    const SetupTeam& team = teams[static_cast<std::size_t>(j)];
-    a.colors[static_cast<std::size_t>(j)] = team.color;
-    a.colors[static_cast<std::size_t>(j + 5)] = team.color;
-    const bool shared = j + 5 < n;
-    if (team.bothDriversOfTheTeam() && !shared) {
+  for (int row = 0; row < rows; ++row) {
+    const int t = rowTeam[static_cast<std::size_t>(row)];
+    if (t >= 0 && t < static_cast<int>(teams.size()))
+      driverRow[static_cast<std::size_t>(t)] = {row, row};
+  }
+  for (int j = 0; j < 5 && j < rows; ++j) {
+    const SetupTeam* team = teamOfRow(j);
+    if (!team) continue;
+    a.colors[static_cast<std::size_t>(j)] = team->color;
+    a.colors[static_cast<std::size_t>(j + 5)] = team->color;
+    if (team->bothDriversOfTheTeam() && j + 5 >= rows) {
       bool switched = false;
       for (int r : switchedRows) switched |= r == j;
-      driverRow[static_cast<std::size_t>(j)] =
+      driverRow[static_cast<std::size_t>(rowTeam[static_cast<std::size_t>(j)])] =
           switched ? std::array<int, 2>{j + 5, j} : std::array<int, 2>{j, j + 5};
     }
   }
-  for (int j = 5; j < n; ++j)
-    a.colors[static_cast<std::size_t>(j)] = teams[static_cast<std::size_t>(j)].color;
+  for (int j = 5; j < rows; ++j)
+    if (const SetupTeam* team = teamOfRow(j)) a.colors[static_cast<std::size_t>(j)] = team->color;
   for (std::size_t t = 0; t < teams.size(); ++t)
     for (std::size_t d = 0; d < teams[t].drivers.size() && d < 2; ++d)
-      a.pitSpace.push_back(t < 10 ? driverRow[t][d] : 0);
+      a.pitSpace.push_back(driverRow[t][d]);
   return a;
+}
+
+PitAssignment defaultPitAssignment(const std::vector<SetupTeam>& teams,
+                                   const std::vector<int>& switchedRows) {
+  std::vector<int> rowTeam;
+  for (std::size_t t = 0; t < teams.size() && t < 10; ++t) rowTeam.push_back(static_cast<int>(t));
+  return pitAssignment(teams, rowTeam, switchedRows);
 }
 
 Rules rulesForLaps(Rules rules, int laps) {
@@ -64,7 +80,10 @@ bool getNewGameInfo(Game& game, const NewGameSetup& setup) {
 
   const int laps = game.laps >= 1 && game.laps <= 3 ? game.laps : 1;
   const WearPoints& wear = game.raceClass.classWear[static_cast<std::size_t>(laps - 1)];
-  const PitAssignment pits = defaultPitAssignment(setup.teams, setup.switchedPitRows);
+  const PitAssignment pits =
+      setup.pitRowTeam.empty()
+          ? defaultPitAssignment(setup.teams, setup.switchedPitRows)
+          : pitAssignment(setup.teams, setup.pitRowTeam, setup.switchedPitRows);
   for (const SetupTeam& team : setup.teams) {
     for (const SetupDriver& driver : team.drivers) {
       if (game.carCount() == MaxCars) break;

@@ -48,6 +48,8 @@ struct NewGameSetup {
   Rules rules;
   // Pit rows whose "Switch" was pressed: driver 2 takes pit j, driver 1 pit j + 5.
   std::vector<int> switchedPitRows;
+  // The team on each pit row (empty: team i on row i).
+  std::vector<int> pitRowTeam;
   GridMode grid = GridMode::Roll;
   // With a set grid: car numbers by grid position, pole first (empty: car order).
   std::vector<int> gridOrder;
@@ -60,6 +62,9 @@ struct NewGameSetup {
 // that pair, one pit space each.
 PitAssignment defaultPitAssignment(const std::vector<SetupTeam>& teams,
                                    const std::vector<int>& switchedRows = {});
+// The same with the teams on other rows: rowTeam[i] is the team on pit row i.
+PitAssignment pitAssignment(const std::vector<SetupTeam>& teams, const std::vector<int>& rowTeam,
+                            const std::vector<int>& switchedRows);
 
 // Rules as a race of this length stores them: a 1-lap race has no pit stops.
 Rules rulesForLaps(Rules rules, int laps);
