@@ -10,7 +10,7 @@ packages=(
   libcurl4-openssl-dev
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(xvfb xauth)
+  packages+=(xvfb xauth clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "log/standings.h"
+
 namespace tarmaq {
 
 struct ControlFlags {
@@ -79,7 +81,10 @@ struct Controls {
   bool gameToolbarButtonsVisible = false;
   bool gameInfoPanelVisible = false;
   bool logViewActive = true;
-  std::string standingsCaption = "Current Standings";  // the information panel shows the game log
+  std::string standingsCaption = "Current Standings";
+  std::vector<std::string> recentGameEntries;  // captions: full paths
+  bool recentGamesSeparatorVisible = false;
+  Standings standings;  // the information panel shows the game log
   bool scrollBarsVisible = false;
   bool trackViewHasFocus = false;
   // Derived tables to rebuild from the state before they are drawn next.

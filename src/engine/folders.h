@@ -33,4 +33,35 @@ class FolderTree final : public Folders {
   std::filesystem::path root_;
 };
 
+// The program's folders as found at run time. A folder beside the executable that holds
+// "Tracks" is a portable installation (a build tree or an unpacked folder): everything
+// is there. Otherwise the shipped circuits, classes and teams come from the installed
+// data folder, and the player's own games and teams from the user's data folder,
+// created on first use.
+class ProgramFolders final : public Folders {
+ public:
+  ProgramFolders(std::filesystem::path shipped, std::filesystem::path user)
+      : shipped_(std::move(shipped)), user_(std::move(user)) {}
+  // Decides the layout for an executable in `executableDir`.
+  static ProgramFolders locate(const std::filesystem::path& executableDir,
+                               const std::filesystem::path& installedData,
+                               const std::filesystem::path& userData);
+
+  std::filesystem::path games() const override { return user_ / "Games"; }
+  std::filesystem::path tracks() const override { return shipped_ / "Tracks"; }
+  std::filesystem::path classes() const override { return shipped_ / "Classes"; }
+  std::filesystem::path teams() const override { return user_ / "Teams"; }
+  std::filesystem::path shippedTeams() const override { return shipped_ / "Teams"; }
+  bool portable() const { return shipped_ == user_; }
+  // Creates the player's Games and Teams folders when they are missing.
+  void createUserFolders() const;
+
+ private:
+  std::filesystem::path shipped_;
+  std::filesystem::path user_;
+};
+
+// The directory of the running executable.
+std::filesystem::path executableDirectory();
+
 }  // namespace tarmaq

@@ -124,7 +124,13 @@ std::optional<ItemReader> ItemReader::open(const std::filesystem::path& path) {
   return ItemReader(decodeText(*bytes));
 }
 
-bool ItemReader::atEnd() const { return pos_ >= text_.size(); }
+bool ItemReader::atEnd() const {
+  // Blanks after the last item are not an item: a loop reading "until the end" must
+  // stop there too.
+  std::size_t i = pos_;
+  while (i < text_.size() && isBlank(text_[i])) ++i;
+  return i >= text_.size();
+}
 
 std::size_t ItemReader::line() const {
   std::size_t n = 1;

@@ -30,6 +30,7 @@ class ItemReader {
   // Reads a file as text (decodeText); nullopt when it cannot be opened.
   static std::optional<ItemReader> open(const std::filesystem::path& path);
 
+  // True when no item is left (blanks alone are none).
   bool atEnd() const;
   // 1-based line of the next item, for messages.
   std::size_t line() const;

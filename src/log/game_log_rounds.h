@@ -17,6 +17,16 @@ void collapsePreviousRounds(Game& game);
 // collapsed stay as they are until that round is toggled.
 void refreshGameLogGrid(Game& game);
 
+// Shows every row again (filters are applied again by the next refresh).
+void expandAllRounds(Game& game);
+
+// A click on a row: a round header other than the current round's collapses or
+// expands its round. Returns whether anything changed.
+bool toggleRound(Game& game, int row);
+
+// Shows only the round headers and the turns of the driver on the driver card.
+void showLogForSelectedPlayer(Game& game);
+
 // Gives the header row of round r the expanded mark (it can be collapsed by a click).
 void markRoundCollapsible(Game& game, int round);
 

@@ -23,6 +23,13 @@ TEST(ItemReader, ItemsEndAtCommasAndLineEndsAndLoseTheirBlanks) {
   EXPECT_TRUE(strings("").empty());
 }
 
+TEST(ItemReader, TrailingBlanksAreTheEnd) {
+  ItemReader r("a,   \t ");
+  EXPECT_EQ(r.readString(), "a");
+  EXPECT_TRUE(r.atEnd());
+  EXPECT_FALSE(r.readString());
+}
+
 TEST(ItemReader, CommentsOnlyAtTheStart) {
   ItemReader r("; one, two\n;three\ntitle\n;data");
   r.skipComments();
