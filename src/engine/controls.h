@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -95,6 +96,10 @@ struct Controls {
   // Screen flashes asked for (wear used, a car retired) and not yet shown.
   int flashRequests = 0;
   std::string windowTitle = "Tarmaq";
+  // The Move Options and Die panels take the circuit's background colour (0x00BBGGRR)
+  // and a text colour that reads on it.
+  std::uint32_t panelBackColor = 0xC0C0C0;
+  std::uint32_t panelTextColor = 0x000000;
 };
 
 }  // namespace tarmaq

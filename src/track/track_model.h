@@ -20,6 +20,7 @@ constexpr int OffTrack = -999;
 struct Point {
   float x = 0;
   float y = 0;
+  bool operator==(const Point&) const = default;
 };
 
 struct Space {
@@ -116,5 +117,28 @@ struct Track {
 inline int laneOf(int location) { return location / 1000; }
 inline int spaceIndexOf(int location) { return location % 1000; }
 inline int makeLocation(int lane, int space) { return lane * 1000 + space; }
+
+// The space k steps ahead in the same lane (k may be negative), wrapping round the lap;
+// NoSpace when the location names no lane with spaces.
+inline int aheadInLane(const Track& track, int location, int k) {
+  if (location < 0) return NoSpace;
+  const int n = track.spaceCount(laneOf(location));
+  if (n == 0) return NoSpace;
+  const int s = ((spaceIndexOf(location) + k) % n + n) % n;
+  return makeLocation(laneOf(location), s);
+}
+inline int nextInLane(const Track& track, int location) { return aheadInLane(track, location, 1); }
+inline int previousInLane(const Track& track, int location) {
+  return aheadInLane(track, location, -1);
+}
+
+inline bool isPitLane(const Track& track, int lane) { return lane == track.pitLane; }
+inline bool isGarageLane(const Track& track, int lane) { return lane == track.garageLane; }
+
+// The corner a space lies in, or nullptr on a straight or for no space.
+inline const Corner* cornerOfSpace(const Track& track, int location) {
+  const Space* s = track.space(location);
+  return s ? track.cornerOf(s->segment) : nullptr;
+}
 
 }  // namespace tarmaq
