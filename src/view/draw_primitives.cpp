@@ -2,17 +2,14 @@
 
 #include <cmath>
 
+#include "track/track_geometry.h"
+
 namespace tarmaq {
 
 float roundUnit(float v) { return std::nearbyint(v); }
 
 Point turnAbout(float x, float y, int angle, float cx, float cy) {
-  const float theta = static_cast<float>(angle) * 3.14159265358979f / 180.0f;
-  const float c = std::cos(theta);
-  const float s = std::sin(theta);
-  const float dx = x - cx;
-  const float dy = y - cy;
-  return {cx + dx * c - dy * s, cy + dx * s + dy * c};
+  return {rotateX(x, y, angle, cx, cy), rotateY(x, y, angle, cx, cy)};
 }
 
 PixelPoint toPixels(const ViewState& view, Point p) {

@@ -14,9 +14,7 @@ namespace tarmaq {
 // Rounds to a whole unit, halves to even as every conversion of the view does.
 float roundUnit(float v);
 
-// (x, y) turned about (cx, cy) by `angle` degrees; y grows downwards, so a positive
-// angle turns clockwise on the screen. The angle is taken to radians in single
-// precision, as the stored track values are singles.
+// (x, y) turned about (cx, cy) by `angle` degrees (clockwise on the screen).
 Point turnAbout(float x, float y, int angle, float cx, float cy);
 
 // A point given in a space's own axes (x along the direction of travel, y across it,
