@@ -11,6 +11,8 @@ using Args = std::vector<std::string>;
 
 int classInfo(const Args& args);
 int teamInfo(const Args& args);
+// Needs Qt's painter: only in builds with the application.
+int render(const Args& args);
 int checkTrack(const Args& args);
 int trackInfo(const Args& args);
 int trackSvg(const Args& args);

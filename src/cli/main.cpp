@@ -13,6 +13,9 @@ const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
       {"class-info", tarmaq::cli::classInfo},
       {"team-info", tarmaq::cli::teamInfo},
+#ifdef TARMAQ_CLI_RENDER
+      {"render", tarmaq::cli::render},
+#endif
       {"check-track", tarmaq::cli::checkTrack},
       {"track-info", tarmaq::cli::trackInfo},
       {"track-svg", tarmaq::cli::trackSvg},
