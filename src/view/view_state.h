@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
+#include <map>
 #include <string>
 
 namespace tarmaq {
@@ -45,6 +47,15 @@ struct ViewState {
   bool quickRedrawRequested = false;
   // The gear whose die icons are drawn along the active car's lane; 0 none.
   int dieIconsKind = 0;
+  // Spaces shaded over their normal colour while a move is planned: the next spaces a
+  // step may reach (blue) and the space where the roll would end (green), with the
+  // drawing mode they were shaded with.
+  struct Shade {
+    std::uint32_t color = 0;
+    int mode = 0;
+    bool operator==(const Shade&) const = default;
+  };
+  std::map<int, Shade> shadedSpaces;
 
   float toScreenX(float x) const { return x * zoom + offsetX; }
   float toScreenY(float y) const { return y * zoom + offsetY; }
