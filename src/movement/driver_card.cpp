@@ -181,7 +181,10 @@ bool brakingPossible(const Game& game) {
 }
 
 void useBrakePoint(Game& game, int index) {
-  if (index < 0 || index >= WearPictureCount || game.snapshot.brakes < 1) return;
+  const std::string* step = game.currentStep();
+  if (!step || *step != "MOVE WAIT" || index < 0 || index >= WearPictureCount ||
+      game.snapshot.brakes < 1)
+    return;
   const int count = remainingCount(game);
   if (count > 0) {
     setRemainingCount(game, count - 1);

@@ -21,6 +21,12 @@ bool planning(const Game& game) {
   return game.controls.movePanel.visible && step && *step == "MOVE WAIT";
 }
 
+// A move is being planned: the planning commands act only then.
+bool planningStep(const Game& game) {
+  const std::string* step = game.currentStep();
+  return step && *step == "MOVE WAIT";
+}
+
 bool inPitOrGarage(const Game& game, int lane) {
   return lane == game.track.pitLane || lane == game.track.garageLane;
 }
@@ -188,7 +194,7 @@ void moveButtonClick(Game& game, int index) {
 }
 
 void stepTo(Game& game, int target) {
-  if (!game.track.space(target) || !game.car(game.currCar)) return;
+  if (!planningStep(game) || !game.track.space(target) || !game.car(game.currCar)) return;
   if (game.moves.empty()) game.moves.push_back(lastPlannedSpace(game));
   showMoveOptions(game, game.moves.back(), EraseOptionsColor, EraseOptionsMode);
   game.moves.push_back(target);
@@ -203,7 +209,7 @@ void eliminateOnTires(Game& game) {
 }
 
 void undoStep(Game& game) {
-  if (game.moves.size() <= 1) return;  // the start of the move stays
+  if (!planningStep(game) || game.moves.size() <= 1) return;  // the start of the move stays
   showMoveOptions(game, game.moves.back(), EraseOptionsColor, EraseOptionsMode);
   game.view.requestRedraw();  // the car is wiped from the space it leaves
   game.moves.pop_back();
@@ -217,6 +223,7 @@ void stepBackCommand(Game& game) {
 }
 
 void resetMove(Game& game) {
+  if (!planningStep(game)) return;
   if (game.moves.empty()) game.moves.push_back(lastPlannedSpace(game));
   game.moves.resize(1);
   setRemainingCount(game, game.snapshot.move);
