@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,16 @@ class Frontend {
 
   // The presentation model changed: draw it when convenient.
   virtual void stateChanged() = 0;
+
+  // The testing dialog ("Testing/Debug Cheat"): shows `current` in its text box and
+  // returns the text when "OK" closed it, nothing when "Cancel" did.
+  virtual std::optional<std::string> askCheatValue(const std::string& current) {
+    (void)current;
+    return std::nullopt;
+  }
+
+  // The Corner Properties dialog for corner k of the track, modal.
+  virtual void showCornerProperties(int corner) { (void)corner; }
 };
 
 }  // namespace tarmaq

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,15 @@ class ScriptedFrontend final : public Frontend {
     timerEvents.emplace_back(id, enabled, intervalMs);
   }
   void stateChanged() override { ++stateChanges; }
+  // The testing dialog: what it was shown, and "OK" with `cheatReply` or "Cancel".
+  std::optional<std::string> cheatReply;
+  std::vector<std::string> cheatPrompts;
+  std::optional<std::string> askCheatValue(const std::string& current) override {
+    cheatPrompts.push_back(current);
+    return cheatReply;
+  }
+  std::vector<int> cornersShown;
+  void showCornerProperties(int corner) override { cornersShown.push_back(corner); }
 };
 
 // Uniform draws from a script; when it runs out, 0.
