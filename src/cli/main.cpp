@@ -23,6 +23,7 @@ const std::map<std::string, Command>& commands() {
       {"new-game", tarmaq::cli::newGame},
       {"game-info", tarmaq::cli::gameInfo},
       {"resave", tarmaq::cli::resave},
+      {"simulate", tarmaq::cli::simulate},
   };
   // clang-format on
   return table;

@@ -1,5 +1,7 @@
 #include "movement/move_execution.h"
 
+#include <algorithm>
+
 #include "engine/game_state.h"
 #include "engine/random_source.h"
 #include "engine/turn_controller.h"
@@ -229,10 +231,14 @@ void acceptMove(Game& game) {
   if (game.rules[Rule::Collisions] == 1 && car->inRace() && !inPitOrGarage(game, finalLane))
     car->clsnFlag = checkCollisions(game, car->location);
 
-  const int tires = car->tires - game.snapshot.tires;
-  for (int k = 0; k < tires; ++k) advanceGame(game, "WEAR TIRE");
-  const int brakes = car->brakes - game.snapshot.brakes;
-  for (int k = 0; k < brakes; ++k) advanceGame(game, "WEAR BRAK");
+  // The points the move used. A car that left the race during it (out of tires) is
+  // charged nothing more, and no car is charged more points than it has.
+  if (car->inRace()) {
+    const int tires = std::min(car->tires - game.snapshot.tires, car->tires);
+    for (int k = 0; k < tires; ++k) advanceGame(game, "WEAR TIRE");
+    const int brakes = std::min(car->brakes - game.snapshot.brakes, car->brakes);
+    for (int k = 0; k < brakes; ++k) advanceGame(game, "WEAR BRAK");
+  }
 
   if (Car* mover = game.car(game.currCar)) engineDanger(game, *mover, finalLane);
   const Car* mover = game.car(game.currCar);
