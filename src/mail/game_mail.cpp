@@ -51,21 +51,25 @@ std::string gameMailBody(std::string_view fileText) {
   return body;
 }
 
-std::optional<std::string> gameTextFromBody(std::string_view body) {
+std::optional<std::string> gameTextFromBody(std::string_view raw) {
+  // Transports may break the long line anywhere, inside a marker too: every CR and LF
+  // is theirs.
+  std::string body;
+  body.reserve(raw.size());
+  for (char ch : raw)
+    if (ch != '\n' && ch != '\r') body += ch;
   const std::size_t start = body.find(GameFileMarker);
   // The last end marker: a driver comment in capitals may well hold "END OF".
   const std::size_t end = body.rfind(GameMailBodyEnd);
-  if (start == std::string_view::npos || end == std::string_view::npos || end <= start)
+  if (start == std::string::npos || end == std::string::npos || end <= start)
     return std::nullopt;
   std::string text;
   text.reserve(end - start + 1024);
-  for (char ch : body.substr(start, end - start)) {
-    // Transports may break the long line anywhere: every CR and LF is theirs.
-    if (ch == '\n' || ch == '\r') continue;
-    if (ch == '%')
+  for (std::size_t i = start; i < end; ++i) {
+    if (body[i] == '%')
       text += "\r\n";
     else
-      text += ch;
+      text += body[i];
   }
   text += "\r\n";
   return text;
