@@ -16,6 +16,8 @@ const std::map<std::string, Command>& commands() {
       {"check-track", tarmaq::cli::checkTrack},
       {"track-info", tarmaq::cli::trackInfo},
       {"track-svg", tarmaq::cli::trackSvg},
+      {"mail-send", tarmaq::cli::mailSend},
+      {"mail-check", tarmaq::cli::mailCheck},
   };
   return table;
 }
