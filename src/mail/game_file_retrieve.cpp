@@ -119,8 +119,8 @@ std::optional<Taken> takeGameMail(MailSession& session, const InboxEntry& entry,
 
 }  // namespace
 
-std::filesystem::path receivedGamePath(const std::filesystem::path& folder,
-                                       const std::string& name, const std::string& text) {
+std::filesystem::path receivedGamePath(const std::filesystem::path& folder, const std::string& name,
+                                       const std::string& text) {
   std::filesystem::path target = folder / name;
   std::error_code ec;
   if (!std::filesystem::exists(target, ec) || sameGame(target, text)) return target;
@@ -170,8 +170,7 @@ RetrieveReport gameFileRetrieve(Game& game, Mailer& mailer, bool quiet) {
   }
   if (!report.ok && !quiet && game.services.frontend)
     game.services.frontend->ask({"E-Mail Not Checked",
-                                 "The inbox could not be checked for games.\r\n\r\n" +
-                                     report.error,
+                                 "The inbox could not be checked for games.\r\n\r\n" + report.error,
                                  MessageIcon::Error, MessageButtons::Ok});
   // Opened once the session is over: a game that resumes waiting for someone else may
   // well be mailed on at once.

@@ -40,8 +40,8 @@ RetrieveReport gameFileRetrieve(Game& game, Mailer& mailer, bool quiet = false);
 
 // Where a received game goes: `name` in the folder, unless a different game (another
 // start date) is there already; then the first free "name (n).tmq".
-std::filesystem::path receivedGamePath(const std::filesystem::path& folder,
-                                       const std::string& name, const std::string& text);
+std::filesystem::path receivedGamePath(const std::filesystem::path& folder, const std::string& name,
+                                       const std::string& text);
 
 // Starts or stops the one-minute mail-check timer as the options say.
 void updateMailCheckTimer(Game& game);

@@ -31,8 +31,8 @@ void tellNotSent(Game& game, const std::string& file, const std::string& address
   if (Frontend* f = game.services.frontend) {
     f->stateChanged();
     f->ask({"Game File Not Sent",
-            "The game file: " + file + "\r\nhas not been sent to: " + address + "\r\n\r\n" +
-                why + "\r\n\r\nUse \"Send Mail\" to send it again.",
+            "The game file: " + file + "\r\nhas not been sent to: " + address + "\r\n\r\n" + why +
+                "\r\n\r\nUse \"Send Mail\" to send it again.",
             MessageIcon::Error, MessageButtons::Ok});
   }
 }

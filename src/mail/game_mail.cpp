@@ -61,8 +61,7 @@ std::optional<std::string> gameTextFromBody(std::string_view raw) {
   const std::size_t start = body.find(GameFileMarker);
   // The last end marker: a driver comment in capitals may well hold "END OF".
   const std::size_t end = body.rfind(GameMailBodyEnd);
-  if (start == std::string::npos || end == std::string::npos || end <= start)
-    return std::nullopt;
+  if (start == std::string::npos || end == std::string::npos || end <= start) return std::nullopt;
   std::string text;
   text.reserve(end - start + 1024);
   for (std::size_t i = start; i < end; ++i) {

@@ -154,8 +154,8 @@ void collectParts(const Node& body, const std::string& section, std::vector<Mime
     int child = 1;
     for (const Node& item : body.items) {
       if (item.kind != Node::List) break;
-      const std::string s = section.empty() ? std::to_string(child) : section + "." +
-                                                                          std::to_string(child);
+      const std::string s =
+          section.empty() ? std::to_string(child) : section + "." + std::to_string(child);
       collectParts(item, s, out, depth + 1);
       ++child;
     }
@@ -215,8 +215,7 @@ std::vector<ImapEnvelope> parseImapEnvelopes(std::string_view response) {
     if (!list) continue;
     const Node* uid = fetchValue(*list, "UID");
     const Node* env = fetchValue(*list, "ENVELOPE");
-    if (!uid || uid->kind != Node::Atom || !env || env->kind != Node::List ||
-        env->items.size() < 2)
+    if (!uid || uid->kind != Node::Atom || !env || env->kind != Node::List || env->items.size() < 2)
       continue;
     const Node& subject = env->items[1];
     out.push_back({uid->text, isText(subject) ? subject.text : std::string()});

@@ -254,16 +254,16 @@ std::string composeMimeMail(const MimeMail& mail) {
 std::string mailDateNow() {
   static constexpr std::array<const char*, 7> days = {"Sun", "Mon", "Tue", "Wed",
                                                       "Thu", "Fri", "Sat"};
-  static constexpr std::array<const char*, 12> months = {
-      "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  static constexpr std::array<const char*, 12> months = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   const std::time_t now = std::time(nullptr);
   std::tm utc{};
   gmtime_r(&now, &utc);
   char buf[64];
   std::snprintf(buf, sizeof buf, "%s, %02d %s %04d %02d:%02d:%02d +0000",
                 days[static_cast<std::size_t>(utc.tm_wday % 7)], utc.tm_mday,
-                months[static_cast<std::size_t>(utc.tm_mon % 12)], utc.tm_year + 1900,
-                utc.tm_hour, utc.tm_min, utc.tm_sec);
+                months[static_cast<std::size_t>(utc.tm_mon % 12)], utc.tm_year + 1900, utc.tm_hour,
+                utc.tm_min, utc.tm_sec);
   return buf;
 }
 

@@ -83,8 +83,8 @@ TEST_F(RetrieveFixture, OtherMailReadMailAndUnsafeNamesAreLeftAlone) {
 
 TEST_F(RetrieveFixture, AMailWithoutTheMarkersIsSkippedAndLeftUnreadWhileTheOthersAreTaken) {
   const std::string text = gameText();
-  const std::string cut = transport.deliver("Tarmaq GameFile: cut.tmq",
-                                            gameMailBody(text).substr(0, 300));
+  const std::string cut =
+      transport.deliver("Tarmaq GameFile: cut.tmq", gameMailBody(text).substr(0, 300));
   deliverGame("whole.tmq", text);
   RetrieveReport r = check();
   ASSERT_EQ(r.games.size(), 1u);

@@ -75,7 +75,8 @@ TEST(MailPassword, AskedOnceARunKeptOnlyInMemoryAndAskedAgainAfterARefusal) {
   EXPECT_EQ(gameFileSend(alice.game, alice.mailer), SendOutcome::Sent);
   EXPECT_EQ(alice.frontend.passwordPrompts.size(), 1u);
   EXPECT_EQ(transport.accounts.back().password, "secret");
-  for (const auto& [key, value] : alice.settings.all()) EXPECT_EQ(value.find("secret"), std::string::npos);
+  for (const auto& [key, value] : alice.settings.all())
+    EXPECT_EQ(value.find("secret"), std::string::npos);
 
   transport.sendRefusesLogin = true;
   EXPECT_EQ(gameFileSend(alice.game, alice.mailer), SendOutcome::MailFailed);

@@ -123,8 +123,9 @@ MailResult describeFailure(CURLcode code, const std::string& detail, const std::
       r.loginRefused = true;
       break;
     case CURLE_PEER_FAILED_VERIFICATION:
-      words = "The mail server's certificate could not be verified, so the connection was not "
-              "trusted.";
+      words =
+          "The mail server's certificate could not be verified, so the connection was not "
+          "trusted.";
       break;
     case CURLE_SSL_CONNECT_ERROR:
       words = "A secure (TLS) connection to the mail server could not be made.";

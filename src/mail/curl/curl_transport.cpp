@@ -36,8 +36,8 @@ CurlMailTransport::~CurlMailTransport() = default;
 
 MailResult CurlMailTransport::signOn(const MailAccount& account, MailProgress progress) {
   session_.reset();
-  for (auto [server, what] : {std::pair{&account.outgoing, "outgoing"},
-                              std::pair{&account.incoming, "incoming"}}) {
+  for (auto [server, what] :
+       {std::pair{&account.outgoing, "outgoing"}, std::pair{&account.incoming, "incoming"}}) {
     const std::string refusal = serverRefusal(*server, what);
     if (!refusal.empty()) return MailResult::failure(refusal);
   }

@@ -24,8 +24,7 @@ ImapInbox::ImapInbox(const MailAccount& account, const MailProgress& progress)
     : easy_(account.incoming, account, "imap,imaps", &progress),
       mailboxUrl_(easy_.rootUrl() + "/INBOX") {}
 
-MailResult ImapInbox::command(const std::string& cmd, const std::string& what,
-                              std::string& out) {
+MailResult ImapInbox::command(const std::string& cmd, const std::string& what, std::string& out) {
   CURL* h = easy_.get();
   if (!h) return MailResult::failure("The network library could not be started.");
   out.clear();
@@ -36,8 +35,8 @@ MailResult ImapInbox::command(const std::string& cmd, const std::string& what,
   return r;
 }
 
-MailResult ImapInbox::section(const std::string& uid, const std::string& number,
-                              std::size_t limit, std::string& out) {
+MailResult ImapInbox::section(const std::string& uid, const std::string& number, std::size_t limit,
+                              std::string& out) {
   CURL* h = easy_.get();
   if (!h) return MailResult::failure("The network library could not be started.");
   out.clear();

@@ -1,12 +1,13 @@
 // Sending a game mail by SMTP submission: the message is composed here (the body
 // quoted-printable, the file base64) and handed to the server as it is.
+#include "mail/curl/smtp_send.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 
 #include "mail/curl/curl_easy.h"
-#include "mail/curl/smtp_send.h"
 #include "mail/game_mail.h"
 #include "mail/mime.h"
 

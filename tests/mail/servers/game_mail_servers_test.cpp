@@ -9,8 +9,8 @@
 #include "mail/game_file_send.h"
 #include "mail/game_mail.h"
 #include "mail/mail_game.h"
-#include "mail/memory_mail_transport.h"
 #include "mail/mail_settings.h"
+#include "mail/memory_mail_transport.h"
 #include "mail/mime.h"
 #include "server_environment.h"
 
@@ -43,8 +43,8 @@ struct Installation {
   Game& game() { return mail.game; }
   RetrieveReport check() { return gameFileRetrieve(mail.game, mail.mailer); }
   std::vector<std::string> unreadSubjects() {
-    MailAccount a = runningServers()->account(mail.game.options.localEMail.substr(
-        0, mail.game.options.localEMail.find('@')));
+    MailAccount a = runningServers()->account(
+        mail.game.options.localEMail.substr(0, mail.game.options.localEMail.find('@')));
     std::vector<InboxEntry> inbox;
     CurlMailTransport t;
     EXPECT_TRUE(t.signOn(a, {}).ok);
@@ -86,8 +86,7 @@ TEST(GameMailOverServers, AliceMailsAfterHerTurnAndBobResumesAtTheWaitingStep) {
   EXPECT_TRUE(r.games[0].opened);
   // The attached file, exactly: the "%" in bob's name broke the body's lines.
   EXPECT_TRUE(r.games[0].fromAttachment);
-  EXPECT_EQ(readText(bob.mail.gamesFolder() / "race.tmq"),
-            readText(alice.game().gameFileName));
+  EXPECT_EQ(readText(bob.mail.gamesFolder() / "race.tmq"), readText(alice.game().gameFileName));
   EXPECT_EQ(*bob.game().currentStep(), "ROLL GEAR WAIT");
   EXPECT_EQ(bob.game().currCar, 1);
   EXPECT_EQ(bob.game().cars.at(1).driverName, "Bob 100% Bauer");
@@ -161,10 +160,12 @@ TEST(GameMailOverServers, TheCommandLineSendsAndChecks) {
   std::ofstream(alice.folders.root() / "bobpw") << "bobpw\n";
   auto options = [&](const std::string& user) {
     return std::vector<std::string>{
-        "--smtp", "smtp://127.0.0.1:" + std::to_string(s.submissionPort()),
-        "--imap", "imap://127.0.0.1:" + std::to_string(s.imapPort()),
-        "--user", user, "--password-file", (alice.folders.root() / (user + "pw")).string(),
-        "--local-email", user + "@example.test", "--ca-file", s.certificate().string()};
+        "--smtp",          "smtp://127.0.0.1:" + std::to_string(s.submissionPort()),
+        "--imap",          "imap://127.0.0.1:" + std::to_string(s.imapPort()),
+        "--user",          user,
+        "--password-file", (alice.folders.root() / (user + "pw")).string(),
+        "--local-email",   user + "@example.test",
+        "--ca-file",       s.certificate().string()};
   };
   std::filesystem::rename(password, alice.folders.root() / "alicepw");
   std::vector<std::string> send = {"mail-send", file.string()};
@@ -212,8 +213,9 @@ TEST(ClientWindow, TheMailProgramGetsEveryArgumentAsItIsWithoutAShell) {
   MailResult r = t.send(mail, true);
   setenv("PATH", path.c_str(), 1);
   ASSERT_TRUE(r.ok) << r.error;
-  EXPECT_EQ(readText(out), "--utf8\n--subject\nTarmaq GameFile: $(touch x) 'q'.tmq\n--body\n"
-                           "body; echo \"%\" `id`\n--attach\n/tmp/a b.tmq\nbob@example.test\n");
+  EXPECT_EQ(readText(out),
+            "--utf8\n--subject\nTarmaq GameFile: $(touch x) 'q'.tmq\n--body\n"
+            "body; echo \"%\" `id`\n--attach\n/tmp/a b.tmq\nbob@example.test\n");
 }
 
 // Last: the server slows every login for a while after a refused one.
@@ -224,8 +226,8 @@ TEST(WrongPassword, TheCheckAndTheSendEndWithTheReasonAndNothingIsLost) {
   MailGame alice(unused, "alice");
   alice.waitFor(1);
   const std::string text = writeGameFile(alice.game);
-  runningServers()->deliver("bob", gameMessage("Tarmaq GameFile: kept.tmq", gameMailBody(text),
-                                               text));
+  runningServers()->deliver("bob",
+                            gameMessage("Tarmaq GameFile: kept.tmq", gameMailBody(text), text));
   bob.mail.frontend.passwords = {"wrong", "bobpw"};
   RetrieveReport r = bob.check();
   EXPECT_FALSE(r.ok);

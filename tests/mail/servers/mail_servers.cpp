@@ -160,12 +160,12 @@ bool MailServers::start(std::string& error) {
   }
   chownTree(root_ / "mail");
 
-  if (!runToEnd({OpenSsl, "req", "-x509", "-newkey", "ec", "-pkeyopt",
-                 "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2", "-subj",
-                 "/CN=mail.example.test", "-addext",
-                 "subjectAltName=DNS:mail.example.test,IP:127.0.0.1", "-keyout", t + "/key.pem",
-                 "-out", t + "/cert.pem"},
-                root_ / "openssl.log")) {
+  if (!runToEnd(
+          {OpenSsl, "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+           "-nodes", "-days", "2", "-subj", "/CN=mail.example.test", "-addext",
+           "subjectAltName=DNS:mail.example.test,IP:127.0.0.1", "-keyout", t + "/key.pem", "-out",
+           t + "/cert.pem"},
+          root_ / "openssl.log")) {
     error = "the certificate could not be made: " + readFile(root_ / "openssl.log");
     return false;
   }
@@ -186,32 +186,46 @@ bool MailServers::start(std::string& error) {
   writeFile(root_ / "dovecot-users", "alice:{PLAIN}alicepw:5000:5000::" + t +
                                          "/mail/alice::\nbob:{PLAIN}bobpw:5000:5000::" + t +
                                          "/mail/bob::\n");
-  writeFile(root_ / "dovecot.conf",
-            "protocols = imap submission\n"
-            "listen = 127.0.0.1\n"
-            "hostname = mail.example.test\n"
-            "base_dir = " + t + "/run/dovecot\n"
-            "state_dir = " + t + "/state\n"
-            "instance_name = tarmaqtest\n"
-            "log_path = /dev/stderr\n"
-            "ssl = yes\n"
-            "ssl_cert = <" + t + "/cert.pem\n"
-            "ssl_key = <" + t + "/key.pem\n"
-            "disable_plaintext_auth = no\n"
-            "auth_mechanisms = plain login\n"
-            "auth_failure_delay = 0\n"
-            "mail_location = maildir:~/Maildir\n"
-            "submission_relay_host = 127.0.0.1\n"
-            "submission_relay_port = " + std::to_string(smtpPort_) + "\n"
-            "passdb {\n  driver = passwd-file\n  args = scheme=PLAIN username_format=%n " + t +
-            "/dovecot-users\n}\n"
-            "userdb {\n  driver = passwd-file\n  args = username_format=%n " + t +
-            "/dovecot-users\n}\n"
-            "service imap-login {\n  inet_listener imap {\n    address = 127.0.0.1\n    port = " +
-            std::to_string(imapPort_) +
-            "\n  }\n  inet_listener imaps {\n    port = 0\n  }\n}\n"
-            "service submission-login {\n  inet_listener submission {\n    address = 127.0.0.1\n"
-            "    port = " + std::to_string(submissionPort_) + "\n  }\n}\n");
+  writeFile(
+      root_ / "dovecot.conf",
+      "protocols = imap submission\n"
+      "listen = 127.0.0.1\n"
+      "hostname = mail.example.test\n"
+      "base_dir = " +
+          t +
+          "/run/dovecot\n"
+          "state_dir = " +
+          t +
+          "/state\n"
+          "instance_name = tarmaqtest\n"
+          "log_path = /dev/stderr\n"
+          "ssl = yes\n"
+          "ssl_cert = <" +
+          t +
+          "/cert.pem\n"
+          "ssl_key = <" +
+          t +
+          "/key.pem\n"
+          "disable_plaintext_auth = no\n"
+          "auth_mechanisms = plain login\n"
+          "auth_failure_delay = 0\n"
+          "mail_location = maildir:~/Maildir\n"
+          "submission_relay_host = 127.0.0.1\n"
+          "submission_relay_port = " +
+          std::to_string(smtpPort_) +
+          "\n"
+          "passdb {\n  driver = passwd-file\n  args = scheme=PLAIN username_format=%n " +
+          t +
+          "/dovecot-users\n}\n"
+          "userdb {\n  driver = passwd-file\n  args = username_format=%n " +
+          t +
+          "/dovecot-users\n}\n"
+          "service imap-login {\n  inet_listener imap {\n    address = 127.0.0.1\n    port = " +
+          std::to_string(imapPort_) +
+          "\n  }\n  inet_listener imaps {\n    port = 0\n  }\n}\n"
+          "service submission-login {\n  inet_listener submission {\n    address = 127.0.0.1\n"
+          "    port = " +
+          std::to_string(submissionPort_) + "\n  }\n}\n");
 
   smtpd_ = spawn({Smtpd, "-d", "-f", t + "/smtpd.conf"}, root_ / "smtpd.log");
   dovecot_ = spawn({Dovecot, "-F", "-c", t + "/dovecot.conf"}, root_ / "dovecot.log");

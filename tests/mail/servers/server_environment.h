@@ -11,13 +11,13 @@ namespace tarmaq::testing {
 MailServers* runningServers();
 const std::string& skipReason();
 
-#define REQUIRE_MAIL_SERVERS()                                                   \
-  do {                                                                           \
-    if (!::tarmaq::testing::runningServers()) {                                  \
-      if (!::tarmaq::testing::skipReason().empty())                              \
-        GTEST_SKIP() << "mail servers " << ::tarmaq::testing::skipReason();      \
-      FAIL() << "the mail servers did not start";                               \
-    }                                                                            \
+#define REQUIRE_MAIL_SERVERS()                                              \
+  do {                                                                      \
+    if (!::tarmaq::testing::runningServers()) {                             \
+      if (!::tarmaq::testing::skipReason().empty())                         \
+        GTEST_SKIP() << "mail servers " << ::tarmaq::testing::skipReason(); \
+      FAIL() << "the mail servers did not start";                           \
+    }                                                                       \
   } while (false)
 
 }  // namespace tarmaq::testing
