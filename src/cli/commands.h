@@ -26,5 +26,7 @@ int render(const Args& args);
 int checkTrack(const Args& args);
 int trackInfo(const Args& args);
 int trackSvg(const Args& args);
+int mailSend(const Args& args);
+int mailCheck(const Args& args);
 
 }  // namespace tarmaq::cli

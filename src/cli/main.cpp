@@ -24,6 +24,8 @@ const std::map<std::string, Command>& commands() {
       {"game-info", tarmaq::cli::gameInfo},
       {"resave", tarmaq::cli::resave},
       {"simulate", tarmaq::cli::simulate},
+      {"mail-send", tarmaq::cli::mailSend},
+      {"mail-check", tarmaq::cli::mailCheck},
   };
   // clang-format on
   return table;
