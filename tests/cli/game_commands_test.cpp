@@ -71,3 +71,25 @@ TEST(ResaveCommand, WritesTheSameGameBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SimulateCommand, FinishesRacesOnEveryCircuitAndClassAndRepeatsWithTheSameSeed) {
+  for (const char* track : {"BrackwoodRing.trk", "PortCastellane.trk", "VelmontPark.trk"}) {
+    for (const char* raceClass : {"Modern.cls", "Vintage.cls"}) {
+      auto r = runCli({"simulate", "--track", track, "--class", raceClass, "--cars", "6", "--laps",
+                       "2", "--seed", "11", "--rules", "all"});
+      ASSERT_EQ(r.status, 0) << track << " " << raceClass << ": " << r.err << r.out;
+      EXPECT_NE(r.out.find("\"finished\":true"), std::string::npos);
+    }
+  }
+  auto a = runCli({"simulate", "--track", "VelmontPark.trk", "--class", "Modern.cls", "--cars", "4",
+                   "--laps", "1", "--seed", "5", "--rules", "none", "--log"});
+  auto b = runCli({"simulate", "--track", "VelmontPark.trk", "--class", "Modern.cls", "--cars", "4",
+                   "--laps", "1", "--seed", "5", "--rules", "none", "--log"});
+  auto cut = [](const std::string& s) { return s.substr(0, s.find("\"seconds\"")); };
+  EXPECT_EQ(cut(a.out), cut(b.out));
+  EXPECT_NE(a.out.find("\"log\":[{\"type\":1"), std::string::npos);
+}
+
+}  // namespace
