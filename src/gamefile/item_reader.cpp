@@ -83,7 +83,7 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path, std:
   return bytes;
 }
 
-std::optional<double> parseNumber(std::string_view s) {
+bool isNumberText(std::string_view s) {
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   std::size_t digits = 0;
@@ -92,15 +92,19 @@ std::optional<double> parseNumber(std::string_view s) {
     ++i;
     while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
   }
-  if (digits == 0) return std::nullopt;
+  if (digits == 0) return false;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
     ++i;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t expDigits = 0;
     while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++expDigits;
-    if (expDigits == 0) return std::nullopt;
+    if (expDigits == 0) return false;
   }
-  if (i != s.size()) return std::nullopt;
+  return i == s.size();
+}
+
+std::optional<double> parseNumber(std::string_view s) {
+  if (!isNumberText(s)) return std::nullopt;
   // strtod follows the C locale's decimal point, which the program never changes.
   std::string copy(s);
   char* end = nullptr;

@@ -66,6 +66,9 @@ class ItemReader {
   std::size_t pos_ = 0;
 };
 
+// Whether an item is written as a number (sign, digits, "." fraction, exponent),
+// whatever its size.
+bool isNumberText(std::string_view item);
 // Parses a whole item as a number (the same grammar as readNumber).
 std::optional<double> parseNumber(std::string_view item);
 // Rounds half to even into the range [lo, hi]; nullopt outside it or when not finite.

@@ -15,28 +15,6 @@ namespace tarmaq {
 
 namespace {
 
-// The number grammar of the item reader, without its range check: tells a number that
-// is too large for its field from text where a number belongs.
-bool looksNumeric(std::string_view s) {
-  std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-  std::size_t digits = 0;
-  while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
-  if (i < s.size() && s[i] == '.') {
-    ++i;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
-  }
-  if (digits == 0) return false;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t expDigits = 0;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++expDigits;
-    if (expDigits == 0) return false;
-  }
-  return i == s.size();
-}
-
 // The number at the start of a text, as the weather texts are joined: leading blanks
 // skipped, digits with an optional sign, 0 when there are none.
 int leadingNumber(std::string_view s) {
@@ -99,7 +77,7 @@ class TrackParser {
     auto item = probe.readString();
     if (!item) return stop("the file ends where " + what + " should be");
     std::string token = item->substr(0, item->find_first_of(" \t"));
-    if (looksNumeric(token))
+    if (isNumberText(token))
       return refuse("line " + std::to_string(in_.line()) + ": " + what + " " + token +
                     " is out of range");
     return stop(what + " expected, found \"" + *item + "\"");
