@@ -14,6 +14,15 @@ const std::string* Game::currentStep() const {
   return &round[static_cast<std::size_t>(currStep)];
 }
 
+void applyClassWear(Car& car, const WearPoints& wear) {
+  car.tires = wear.tires;
+  car.brakes = wear.brakes;
+  car.fuel = wear.fuel;
+  car.body = wear.body;
+  car.engine = wear.engine;
+  car.roadHold = wear.roadHold;
+}
+
 void initializeVariables(Game& game) {
   // Every timer of the old game stops, so a pause still running cannot fire into the
   // next one.

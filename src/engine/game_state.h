@@ -197,6 +197,9 @@ struct Game {
   const std::string* currentStep() const;
 };
 
+// A car's starting wear points: the class's values for the race length.
+void applyClassWear(Car& car, const WearPoints& wear);
+
 // Resets the game before a new game is built or a game file is read.
 void initializeVariables(Game& game);
 

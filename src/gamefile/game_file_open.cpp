@@ -188,13 +188,8 @@ OpenResult gameFileOpen(Game& game, const std::filesystem::path& path) {
   if (!loadTrack(scratch, trackPath)) return OpenResult::CriticalError;
 
   Car carTemplate;
-  const WearPoints& wear = scratch.raceClass.classWear[static_cast<std::size_t>(head->laps - 1)];
-  carTemplate.tires = wear.tires;
-  carTemplate.brakes = wear.brakes;
-  carTemplate.fuel = wear.fuel;
-  carTemplate.body = wear.body;
-  carTemplate.engine = wear.engine;
-  carTemplate.roadHold = wear.roadHold;
+  applyClassWear(carTemplate,
+                 scratch.raceClass.classWear[static_cast<std::size_t>(head->laps - 1)]);
   SavedGameParse parsed = parseSavedGame(*bytes, carTemplate);
   if (!parsed.game) return damaged(game, path, parsed.damage);
   const std::string problem = checkSavedGame(*parsed.game, scratch.track);

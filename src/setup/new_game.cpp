@@ -88,12 +88,7 @@ bool getNewGameInfo(Game& game, const NewGameSetup& setup) {
     for (const SetupDriver& driver : team.drivers) {
       if (game.carCount() == MaxCars) break;
       Car car;
-      car.tires = wear.tires;
-      car.brakes = wear.brakes;
-      car.fuel = wear.fuel;
-      car.body = wear.body;
-      car.engine = wear.engine;
-      car.roadHold = wear.roadHold;
+      applyClassWear(car, wear);
       car.tireType = 1;
       car.lapLength.assign(static_cast<std::size_t>(game.laps) + 1, 0);
       car.totalSpeed.assign(static_cast<std::size_t>(game.laps) + 1, 0);

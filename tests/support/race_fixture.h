@@ -42,13 +42,7 @@ struct RaceFixture : TestGame {
       Car car;
       car.driverName = "Driver " + std::string(1, static_cast<char>('A' + c));
       car.teamName = "Team " + std::to_string(c / 2 + 1);
-      const WearPoints& w = game.raceClass.classWear[0];
-      car.tires = w.tires;
-      car.brakes = w.brakes;
-      car.fuel = w.fuel;
-      car.body = w.body;
-      car.engine = w.engine;
-      car.roadHold = w.roadHold;
+      applyClassWear(car, game.raceClass.classWear[0]);
       car.location = makeLocation(1, 10 - c);
       car.pos = static_cast<float>(10 - c);
       car.lapLength.assign(2, 0);
