@@ -1,0 +1,64 @@
+// The driver card: team and driver with colours and pictures, the six gear buttons,
+// the tire type, the rows of wear pictures and the stop lights of one car.
+#pragma once
+
+#include <QFrame>
+#include <array>
+#include <vector>
+
+class QLabel;
+class QToolButton;
+
+namespace tarmaq {
+
+struct Game;
+
+// One wear picture as the card shows it.
+struct WearPicture {
+  bool visible = false;
+  bool used = false;  // slashed
+};
+
+// One row of wear pictures (tires, brakes, fuel, bodywork, engine, road holding).
+struct WearRow {
+  bool shown = false;
+  std::array<WearPicture, 15> pictures{};
+};
+
+class DriverCardWidget final : public QFrame {
+  Q_OBJECT
+ public:
+  static constexpr int WearKinds = 6;
+  explicit DriverCardWidget(QWidget* parent = nullptr);
+  void render(const Game& game);
+  // The wear rows and stop lights; stops < 0 hides the lights.
+  void setWear(const std::array<WearRow, WearKinds>& rows, int stops, int stopLights);
+
+  QToolButton* gearButton(int gear) const { return gears_[static_cast<std::size_t>(gear - 1)]; }
+  QLabel* driverNameLabel() const { return driverName_; }
+  QLabel* teamNameLabel() const { return teamName_; }
+  QToolButton* wearPicture(int kind, int index) const {
+    return wear_[static_cast<std::size_t>(kind)][static_cast<std::size_t>(index)];
+  }
+
+ Q_SIGNALS:
+  void gearClicked(int gear);
+  // A click on brake picture `index`.
+  void brakeClicked(int index);
+
+ private:
+  QLabel* teamColor_;
+  QLabel* teamName_;
+  QLabel* teamImage_;
+  QLabel* driverColor_;
+  QLabel* driverName_;
+  QLabel* driverImage_;
+  std::array<QToolButton*, 6> gears_{};
+  std::array<QLabel*, 3> tireTypes_{};
+  std::array<std::array<QToolButton*, 15>, WearKinds> wear_{};
+  std::array<QLabel*, 3> stops_{};
+  QString teamPicture_;
+  QString driverPicture_;
+};
+
+}  // namespace tarmaq
