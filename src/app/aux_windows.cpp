@@ -55,7 +55,7 @@ void SplashWindow::finish() {
   finished_ = true;
   timer_->stop();
   hide();
-  emit closed();
+  Q_EMIT closed();
 }
 
 StartDialog::StartDialog(bool hasRecentGame, QWidget* parent) : QDialog(parent) {
@@ -106,7 +106,7 @@ QToolButton* StartDialog::button(Choice c) const { return c == None ? nullptr : 
 
 bool StartDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == logo_ && event->type() == QEvent::MouseButtonPress) {
-    emit logoClicked();
+    Q_EMIT logoClicked();
     return true;
   }
   return QDialog::eventFilter(watched, event);

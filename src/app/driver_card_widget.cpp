@@ -83,7 +83,7 @@ DriverCardWidget::DriverCardWidget(QWidget* parent) : QFrame(parent) {
     b->setIconSize(QSize(18, 18));
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QToolButton::clicked, this, [this, g] { emit gearClicked(g); });
+    connect(b, &QToolButton::clicked, this, [this, g] { Q_EMIT gearClicked(g); });
     gears_[static_cast<std::size_t>(g - 1)] = b;
   }
   const char* tireTips[3] = {"Hard Tires Selected", "Soft Tires Selected", "Wet Tires Selected"};
@@ -121,7 +121,7 @@ DriverCardWidget::DriverCardWidget(QWidget* parent) : QFrame(parent) {
       b->setStyleSheet(QStringLiteral("QToolButton{border:none;padding:0}"));
       b->setToolTip(QString::fromLatin1(i == 0 ? LastPointTips[k] : WearTips[k]));
       b->hide();
-      if (k == 1) connect(b, &QToolButton::clicked, this, [this, i] { emit brakeClicked(i); });
+      if (k == 1) connect(b, &QToolButton::clicked, this, [this, i] { Q_EMIT brakeClicked(i); });
       wear_[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)] = b;
     }
   }

@@ -44,7 +44,7 @@ void GameLogModel::sync() {
     rows_ = now;
     endInsertRows();
   }
-  if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, 1));
+  if (rows_ > 0) Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, 1));
 }
 
 int GameLogModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
@@ -139,7 +139,7 @@ int GameLogGrid::firstVisibleRow() const { return rowAt(0); }
 void GameLogGrid::mouseReleaseEvent(QMouseEvent* event) {
   const int row = rowAt(event->position().toPoint().y());
   if (event->button() == Qt::LeftButton) {
-    if (row >= 0) emit rowReleased(row);
+    if (row >= 0) Q_EMIT rowReleased(row);
   } else if (event->button() == Qt::RightButton) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("Game Log Grid"));

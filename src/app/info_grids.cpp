@@ -118,7 +118,7 @@ void StandingsGrid::render(const Game& game) {
 void StandingsGrid::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (event->button() == Qt::LeftButton) {
-    emit rowClicked(rowAt(pos.y()), columnAt(pos.x()));
+    Q_EMIT rowClicked(rowAt(pos.y()), columnAt(pos.x()));
   } else if (event->button() == Qt::RightButton) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("Current Standings Grid"));

@@ -17,7 +17,7 @@ InfoPanel::InfoPanel(QWidget* parent) : QFrame(parent) {
     b->setAutoFillBackground(true);
     connect(b, &QPushButton::clicked, this, [this, i] {
       showView(static_cast<View>(i));
-      emit viewChosen(static_cast<View>(i));
+      Q_EMIT viewChosen(static_cast<View>(i));
     });
     buttons_[i] = b;
   }

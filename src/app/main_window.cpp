@@ -16,6 +16,7 @@
 #include "app/panels.h"
 #include "app/pictures.h"
 #include "app/qt_frontend.h"
+#include "app/track_view_widget.h"
 #include "app/window_layout.h"
 #include "app/window_settings.h"
 #include "engine/rolls.h"
@@ -26,26 +27,10 @@
 #include "log/game_log_rounds.h"
 #include "log/standings.h"
 #include "movement/driver_card.h"
+#include "view/navigation.h"
 #include "setup/options.h"
 
 namespace tarmaq {
-
-// The boundary between the track view and the bottom band: dragging it resizes both.
-class BandHandle final : public QWidget {
- public:
-  explicit BandHandle(QWidget* parent, std::function<void(int)> dragged)
-      : QWidget(parent), dragged_(std::move(dragged)) {
-    setCursor(Qt::SplitVCursor);
-  }
-
- protected:
-  void mouseMoveEvent(QMouseEvent* e) override {
-    if (e->buttons() & Qt::LeftButton) dragged_(mapToParent(e->position().toPoint()).y());
-  }
-
- private:
-  std::function<void(int)> dragged_;
-};
 
 MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
     : QMainWindow(parent), frontend_(std::make_unique<QtFrontend>(this)), services_(services) {
@@ -102,13 +87,11 @@ void MainWindow::run(const std::function<void(Game&)>& command) {
 void MainWindow::buildArea() {
   area_ = new QWidget(this);
   setCentralWidget(area_);
-  trackView_ = new QFrame(area_);
+  trackView_ = new TrackViewWidget(game_, area_);
   trackView_->setObjectName(QStringLiteral("DrawArea"));
-  trackView_->setAutoFillBackground(true);
   trackView_->setFocusPolicy(Qt::StrongFocus);
-  QPalette pal = trackView_->palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  trackView_->setPalette(pal);
+  trackView_->infoPanelHeight = [this] { return info_->height(); };
+  trackView_->resizeRequested = [this](int viewHeight) { viewResizeDragged(viewHeight); };
   hScroll_ = new QScrollBar(Qt::Horizontal, area_);
   vScroll_ = new QScrollBar(Qt::Vertical, area_);
   for (QScrollBar* s : {hScroll_, vScroll_}) {
@@ -120,7 +103,6 @@ void MainWindow::buildArea() {
   card_ = new DriverCardWidget(area_);
   info_ = new InfoPanel(area_);
   info_->gameLog()->setLog(&game_.log);
-  bandHandle_ = new BandHandle(area_, [this](int y) { bandDragged(y); });
 }
 
 void MainWindow::connectPanels() {
@@ -147,18 +129,23 @@ void MainWindow::connectPanels() {
     const int car = carAtGridCell(game_, row, col);
     if (car >= 0) run([car](Game& g) { showTurn(g, car); });
   });
-  connect(hScroll_, &QScrollBar::valueChanged, this, [this](int v) {
-    if (game_.view.hScroll.value == v) return;
-    game_.view.hScroll.setValue(v);
-    game_.view.applyHorizontalValue();
-    game_.view.requestRedraw();
-  });
-  connect(vScroll_, &QScrollBar::valueChanged, this, [this](int v) {
-    if (game_.view.vScroll.value == v) return;
-    game_.view.vScroll.setValue(v);
-    game_.view.applyVerticalValue();
-    game_.view.requestRedraw();
-  });
+  for (QScrollBar* bar : {hScroll_, vScroll_}) {
+    const bool horizontal = bar == hScroll_;
+    // While the thumb is dragged the view follows quickly; the value counts when the
+    // thumb is let go or the bar is clicked.
+    connect(bar, &QScrollBar::sliderMoved, this, [this, horizontal](int v) {
+      scrollValueChanging(game_.view, horizontal, v);
+      trackView_->render();
+    });
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar, horizontal](int v) {
+      if (rendering_ || bar->isSliderDown()) return;
+      run([horizontal, v](Game& g) { scrollValueCommitted(g, horizontal, v, true); });
+    });
+    connect(bar, &QScrollBar::sliderReleased, this, [this, bar, horizontal] {
+      const int v = bar->value();
+      run([horizontal, v](Game& g) { scrollValueCommitted(g, horizontal, v, true); });
+    });
+  }
 }
 
 void MainWindow::render() {
@@ -172,10 +159,12 @@ void MainWindow::render() {
   const bool bars = shown && c.scrollBarsVisible && game_.options.scrollBars;
   hScroll_->setVisible(bars);
   vScroll_->setVisible(bars);
+  rendering_ = true;
+  hScroll_->setRange(game_.view.hScroll.min, game_.view.hScroll.max);
+  vScroll_->setRange(game_.view.vScroll.min, game_.view.vScroll.max);
   hScroll_->setValue(game_.view.hScroll.value);
   vScroll_->setValue(game_.view.vScroll.value);
-  bandHandle_->setVisible(shown);
-  if (shown) trackView_->setCursor(modeCursor(static_cast<int>(game_.view.mode)));
+  rendering_ = false;
 
   diePanel_->render(c.diePanel);
   movePanel_->render(c.movePanel);
@@ -192,6 +181,7 @@ void MainWindow::render() {
   layoutArea();
   diePanel_->raise();
   movePanel_->raise();
+  trackView_->render();
 }
 
 void MainWindow::renderGrids() {
@@ -234,8 +224,6 @@ void MainWindow::layoutArea() {
   movePanel_->setGeometry(r.movePanel);
   card_->setGeometry(r.card);
   info_->setGeometry(r.info);
-  const int top = r.view.bottom() + 1 + r.hScroll.height();
-  bandHandle_->setGeometry(0, top, area_->width(), std::max(2, r.card.top() - top));
   const double tpp = 1440.0 / std::max(1, logicalDpiX());
   game_.view.width = static_cast<float>(r.view.width() * tpp);
   game_.view.height = static_cast<float>(r.view.height() * tpp);
@@ -246,8 +234,9 @@ void MainWindow::setBandHeight(int pixels) {
   layoutArea();
 }
 
-void MainWindow::bandDragged(int y) {
-  bandHeight_ = bandHeightForBoundary(layoutInput(), y);
+void MainWindow::viewResizeDragged(int viewHeight) {
+  const LayoutInput in = layoutInput();
+  bandHeight_ = bandHeightForViewHeight(in, viewHeight);
   layoutArea();
   game_.view.requestRedraw();
 }

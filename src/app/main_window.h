@@ -24,7 +24,7 @@ class DriverCardWidget;
 class InfoPanel;
 class MovePanelWidget;
 class QtFrontend;
-class BandHandle;
+class TrackViewWidget;
 struct LayoutInput;
 
 struct ShellServices {
@@ -65,7 +65,7 @@ class MainWindow final : public QMainWindow {
   std::function<QString()> chooseSaveFile;
 
   // Parts of the window, for the tests and the layout.
-  QWidget* trackView() const { return trackView_; }
+  TrackViewWidget* trackView() const { return trackView_; }
   QScrollBar* hScroll() const { return hScroll_; }
   QScrollBar* vScroll() const { return vScroll_; }
   DiePanelWidget* diePanel() const { return diePanel_; }
@@ -100,7 +100,7 @@ class MainWindow final : public QMainWindow {
   void openRecentGame(const std::string& path);
   void showTrackInfo();
   void addDriverCommentCommand();
-  void bandDragged(int y);
+  void viewResizeDragged(int viewHeight);
   void storeSettings();
 
   Game game_;
@@ -118,14 +118,14 @@ class MainWindow final : public QMainWindow {
   QAction* recentSeparator_ = nullptr;
 
   QWidget* area_ = nullptr;
-  QWidget* trackView_ = nullptr;
+  TrackViewWidget* trackView_ = nullptr;
   QScrollBar* hScroll_ = nullptr;
   QScrollBar* vScroll_ = nullptr;
   DiePanelWidget* diePanel_ = nullptr;
   MovePanelWidget* movePanel_ = nullptr;
   DriverCardWidget* card_ = nullptr;
   InfoPanel* info_ = nullptr;
-  BandHandle* bandHandle_ = nullptr;
+  bool rendering_ = false;
   int bandHeight_ = 137;
 };
 

@@ -12,12 +12,14 @@
 #include "app/main_window.h"
 #include "app/pictures.h"
 #include "app/qt_frontend.h"
+#include "app/track_view_widget.h"
 #include "engine/folders.h"
 #include "engine/rolls.h"
 #include "gamefile/game_file_writer.h"
 #include "log/driver_comment.h"
 #include "track/track_info.h"
 #include "view/navigation.h"
+#include "view/view_keys.h"
 
 namespace tarmaq {
 
@@ -163,6 +165,7 @@ void MainWindow::renderCommands() {
     a->setEnabled(f.enabled);
   }
   if (QAction* mode = toolbarAction(pointerModeName(game_.view.mode))) mode->setChecked(true);
+  toolbarAction("HideCars")->setChecked(game_.view.hideCars);
   for (auto& [caption, action] : menuActions_) {
     const ControlFlags f = c.menu.get(caption);
     action->setEnabled(f.enabled);
@@ -195,6 +198,13 @@ void MainWindow::toolbarCommand(const std::string& key) {
   } else if (key == "TrackInfo") {
     showTrackInfo();
   } else if (key == "RefreshView") {
+    game_.view.requestRedraw();
+    render();
+  } else if (key == "CenterView") {
+    centerView(game_.view);
+    render();
+  } else if (key == "HideCars") {
+    game_.view.hideCars = toolbarAction("HideCars")->isChecked();
     game_.view.requestRedraw();
     render();
   } else if (key == "CenterCar") {
@@ -260,6 +270,7 @@ void MainWindow::keyDown(int virtualKey, int shift) {
   }
   (void)shift;
   run([virtualKey](Game& g) {
+    if (viewKeyCommand(g, virtualKey)) return;
     if (virtualKey == 32) {
       if (g.controls.diePanel.valueVisible)
         moveOnCommand(g);

@@ -42,7 +42,7 @@ void DieWidget::paintEvent(QPaintEvent*) {
 }
 
 void DieWidget::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) emit clicked();
+  if (event->button() == Qt::LeftButton) Q_EMIT clicked();
 }
 
 DiePanelWidget::DiePanelWidget(QWidget* parent) : QGroupBox(QStringLiteral("Die"), parent) {
@@ -88,7 +88,7 @@ MovePanelWidget::MovePanelWidget(QWidget* parent)
     f.setBold(true);
     b->setFont(f);
     grid->addWidget(b, 0, i);
-    connect(b, &QPushButton::clicked, this, [this, i] { emit laneClicked(i); });
+    connect(b, &QPushButton::clicked, this, [this, i] { Q_EMIT laneClicked(i); });
     lanes_[static_cast<std::size_t>(i)] = b;
   }
   accept_ = new QPushButton(QStringLiteral("Accept Move"));

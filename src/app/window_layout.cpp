@@ -37,12 +37,10 @@ LayoutRects computeLayout(const LayoutInput& in) {
   return r;
 }
 
-int bandHeightForBoundary(const LayoutInput& in, int y) {
+int bandHeightForViewHeight(const LayoutInput& in, int viewHeight) {
   const int t = in.scrollBars ? in.scrollBarExtent : 0;
-  const int band = in.area.height() - y - BottomMargin;
-  // The view keeps room for the two panels; the band for a row of buttons and a line.
-  const int maxBand = std::max(60, in.area.height() - t - BandGap - 230);
-  return std::clamp(band, 60, maxBand);
+  const int band = in.area.height() - viewHeight - t - BandGap;
+  return std::clamp(band, 60, std::max(60, in.area.height() - t - BandGap - 230));
 }
 
 }  // namespace tarmaq

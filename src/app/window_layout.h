@@ -23,8 +23,8 @@ struct LayoutRects {
 
 LayoutRects computeLayout(const LayoutInput& in);
 
-// The band height that puts the band's top at y while the boundary is dragged, kept
-// so that view and band both stay usable.
-int bandHeightForBoundary(const LayoutInput& in, int y);
+// The band height that gives the track view this height while its lower edge is
+// dragged; the band ends where it always ends and keeps room for its buttons.
+int bandHeightForViewHeight(const LayoutInput& in, int viewHeight);
 
 }  // namespace tarmaq

@@ -14,6 +14,8 @@ int gameInfo(const Args& args);
 int resave(const Args& args);
 int newGame(const Args& args);
 int teamInfo(const Args& args);
+// Needs Qt's painter: only in builds with the application.
+int render(const Args& args);
 int checkTrack(const Args& args);
 int trackInfo(const Args& args);
 int trackSvg(const Args& args);

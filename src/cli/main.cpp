@@ -10,12 +10,21 @@ namespace {
 using Command = int (*)(const tarmaq::cli::Args&);
 
 const std::map<std::string, Command>& commands() {
+  // clang-format off
   static const std::map<std::string, Command> table = {
-      {"class-info", tarmaq::cli::classInfo}, {"game-info", tarmaq::cli::gameInfo},
-      {"resave", tarmaq::cli::resave},        {"new-game", tarmaq::cli::newGame},
-      {"team-info", tarmaq::cli::teamInfo},   {"check-track", tarmaq::cli::checkTrack},
-      {"track-info", tarmaq::cli::trackInfo}, {"track-svg", tarmaq::cli::trackSvg},
+      {"class-info", tarmaq::cli::classInfo},
+      {"team-info", tarmaq::cli::teamInfo},
+      {"check-track", tarmaq::cli::checkTrack},
+      {"track-info", tarmaq::cli::trackInfo},
+      {"track-svg", tarmaq::cli::trackSvg},
+#ifdef TARMAQ_CLI_RENDER
+      {"render", tarmaq::cli::render},
+#endif
+      {"new-game", tarmaq::cli::newGame},
+      {"game-info", tarmaq::cli::gameInfo},
+      {"resave", tarmaq::cli::resave},
   };
+  // clang-format on
   return table;
 }
 

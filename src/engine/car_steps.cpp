@@ -7,6 +7,7 @@
 #include "engine/turn_controller.h"
 #include "log/race_comment.h"
 #include "movement/move_options.h"
+#include "view/view_timers.h"
 
 namespace tarmaq {
 
@@ -132,7 +133,7 @@ void useBodyPoint(Game& game, Car& car) {
 }  // namespace
 
 StoreStep handleWear(Game& game, std::string& step) {
-  if (game.options.flashWear) ++game.controls.flashRequests;
+  if (game.options.flashWear) requestScreenFlash(game, FlashOnce);
   Car* car = game.car(game.currCar);
   if (!car) return StoreStep::Yes;
   const int c = game.currCar;

@@ -3,6 +3,7 @@
 #include "engine/game_state.h"
 #include "engine/step_handlers.h"
 #include "engine/turn_controller.h"
+#include "view/view_timers.h"
 
 namespace tarmaq {
 
@@ -29,7 +30,7 @@ void leaveRace(Game& game, int c, int status) {
     while (slot >= 0 && game.results[static_cast<std::size_t>(slot)] != -1) --slot;
     if (slot < 0) return;
     writeLeavingValues(game, c, slot, false);
-    if (game.options.flashRetire) ++game.controls.flashRequests;
+    if (game.options.flashRetire) requestScreenFlash(game, FlashThrice);
   }
   car->location = OffTrack;
 }

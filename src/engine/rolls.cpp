@@ -8,6 +8,7 @@
 #include "engine/turn_controller.h"
 #include "movement/blocking.h"
 #include "movement/driver_card.h"
+#include "view/view_timers.h"
 
 namespace tarmaq {
 
@@ -218,6 +219,7 @@ void moveOnCommand(Game& game) {
 }
 
 void resultTimerElapsed(Game& game, TimerId id) {
+  if (viewTimerElapsed(game, id)) return;
   switch (id) {
     case TimerId::GridRoll:
       gridRollTimerElapsed(game);

@@ -6,6 +6,66 @@
 
 namespace tarmaq {
 
+void requestQuickRedraw(ViewState& v) {
+  if (!v.visible) return;
+  if (v.lastFullFrameMs < FrameBudgetMs)
+    v.requestRedraw();
+  else
+    v.quickRedrawRequested = true;
+}
+
+bool zoomBy(ViewState& v, float delta) {
+  if (!(v.zoom > 1 || delta > 0)) return false;
+  v.zoom += delta;
+  requestQuickRedraw(v);
+  return true;
+}
+
+void panBy(ViewState& v, float dx, float dy) {
+  v.offsetX += dx * v.zoom;
+  v.offsetY += dy * v.zoom;
+  requestQuickRedraw(v);
+}
+
+void centerView(ViewState& v) {
+  v.offsetX = v.width / 2;
+  v.offsetY = v.height / 2;
+  v.requestRedraw();
+}
+
+void zoomAbout(ViewState& v, float x, float y, float delta) {
+  if (!(v.zoom > 1 || delta > 0)) return;
+  v.offsetX += (v.offsetX - x) * delta / v.zoom;
+  v.offsetY += (v.offsetY - y) * delta / v.zoom;
+  zoomBy(v, delta);
+}
+
+void scrollValueChanging(ViewState& v, bool horizontal, int value) {
+  if (horizontal) {
+    v.hScroll.setValue(value);
+    v.applyHorizontalValue();
+  } else {
+    v.vScroll.setValue(value);
+    v.applyVerticalValue();
+  }
+  requestQuickRedraw(v);
+}
+
+void scrollValueCommitted(Game& game, bool horizontal, int value, bool byUser) {
+  ViewState& v = game.view;
+  if (horizontal) {
+    v.hScroll.setValue(value);
+    v.applyHorizontalValue();
+  } else {
+    v.vScroll.setValue(value);
+    v.applyVerticalValue();
+  }
+  if (v.visible && byUser) {
+    v.requestRedraw();
+    game.controls.trackViewHasFocus = true;
+  }
+}
+
 void centerCar(Game& game, int c) {
   ViewState& v = game.view;
   if (!v.visible) return;

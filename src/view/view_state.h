@@ -5,9 +5,12 @@
 #include <cmath>
 #include <string>
 
+#include "view/overlays.h"
+
 namespace tarmaq {
 
 enum class PointerMode { Select, ZoomView, TranslateView };
+enum class ViewCursor { Arrow, ZoomView, TranslateView, Resize };
 
 const char* pointerModeName(PointerMode mode);
 // "Select", "ZoomView" or "TranslateView"; anything else gives nothing.
@@ -43,8 +46,28 @@ struct ViewState {
   bool redrawRequested = false;
   bool redrawWithoutShading = false;
   bool quickRedrawRequested = false;
+  bool lastRedrawWithoutShading = false;
   // The gear whose die icons are drawn along the active car's lane; 0 none.
   int dieIconsKind = 0;
+
+  // The "HideCars" toolbar button is down.
+  bool hideCars = false;
+  MoveShading shading;
+  CarBlink blink;
+  ScreenFlash flash;
+  LapPath lapPath;
+  // How long the last full redraw took, measured by the shell; while the view is being
+  // moved, a frame this slow gives way to the quick outline redraw.
+  float lastFullFrameMs = 0;
+
+  // Pointer state: the position of the last left-button press and the position last
+  // taken into account while dragging (twips); the resize arming and the cursor.
+  float anchorX = 0, anchorY = 0;
+  float dragLastX = 0, dragLastY = 0;
+  bool resizeArmed = false;
+  ViewCursor cursor = ViewCursor::Arrow;
+  // A resize drag asks the shell for this view height (twips); negative when none.
+  float requestedHeight = -1;
 
   float toScreenX(float x) const { return x * zoom + offsetX; }
   float toScreenY(float y) const { return y * zoom + offsetY; }
@@ -55,9 +78,17 @@ struct ViewState {
   void applyHorizontalValue() { offsetX = width / 2 - static_cast<float>(hScroll.value) * zoom; }
   void applyVerticalValue() { offsetY = height / 2 - static_cast<float>(vScroll.value) * zoom; }
 
+  // Draws the picture again as it was last drawn, with the same shading, keeping a lap
+  // path: for the blink and the end of a flash.
+  void requestRepaint() {
+    redrawRequested = true;
+    redrawWithoutShading = lastRedrawWithoutShading;
+  }
+  // A full redraw from the game state. It wipes a lap path shown on the picture.
   void requestRedraw(bool withoutShading = false) {
     redrawRequested = true;
     redrawWithoutShading = withoutShading;
+    lapPath.shown = false;
   }
 };
 
