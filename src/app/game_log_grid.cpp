@@ -124,6 +124,7 @@ void GameLogGrid::render() {
   // The core says which row leads the view (the last seven after each new line, a
   // toggled round's header after a click).
   const int first = std::clamp(log_->firstVisibleRow, 0, std::max(0, n - 1));
+  updateGeometries();
   verticalScrollBar()->setValue(n > 0 ? verticalHeader()->sectionPosition(first) : 0);
 }
 

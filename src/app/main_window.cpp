@@ -27,8 +27,8 @@
 #include "log/game_log_rounds.h"
 #include "log/standings.h"
 #include "movement/driver_card.h"
-#include "view/navigation.h"
 #include "setup/options.h"
+#include "view/navigation.h"
 
 namespace tarmaq {
 
@@ -173,7 +173,7 @@ void MainWindow::render() {
   info_->setStandingsCaption(QString::fromStdString(c.standingsCaption));
   renderGrids();
 
-  if (c.windowTitleStale) {
+  if (c.windowTitleStale && game_.view.visible) {
     refreshWindowTitle(game_);
     c.windowTitleStale = false;
   }
@@ -189,7 +189,7 @@ void MainWindow::renderGrids() {
   if (c.logViewActive && info_->view() != InfoPanel::GameLogView)
     info_->showView(InfoPanel::GameLogView);
   info_->gameLog()->render();
-  if (c.standingsStale) {
+  if (c.standingsStale && game_.view.visible) {
     c.standings.tableWidth = info_->standings()->viewport()->width();
     refreshStandingsColumns(game_);
     refreshStandings(game_);
