@@ -11,6 +11,8 @@ packages=(
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(xvfb xauth clang libclang-rt-14-dev)
+  # The mail tests run real servers on the loopback address, and xdg-email.
+  packages+=(opensmtpd dovecot-imapd dovecot-submissiond openssl xdg-utils)
 fi
 
 missing=()

@@ -23,6 +23,9 @@ const std::map<std::string, Command>& commands() {
       {"new-game", tarmaq::cli::newGame},
       {"game-info", tarmaq::cli::gameInfo},
       {"resave", tarmaq::cli::resave},
+      {"simulate", tarmaq::cli::simulate},
+      {"mail-send", tarmaq::cli::mailSend},
+      {"mail-check", tarmaq::cli::mailCheck},
   };
   // clang-format on
   return table;

@@ -7,6 +7,7 @@
 #include "engine/turn_controller.h"
 #include "log/race_comment.h"
 #include "movement/move_options.h"
+#include "movement/remaining_count.h"
 #include "view/view_timers.h"
 
 namespace tarmaq {
@@ -53,6 +54,9 @@ StoreStep beginMove(Game& game) {
   game.moves[0] = car->location;
   game.controls.movePanel.visible = true;
   game.controls.trackViewHasFocus = true;
+  // The panel's buttons follow the count afresh for every move, even when the count
+  // reads as it did at the end of the move before.
+  dieValueChanged(game);
   showMoveOptions(game, car->location, LogBlue, 6);
   // The blocking check follows once "MOVE WAIT" is stored (advanceGame).
   return StoreStep::Yes;

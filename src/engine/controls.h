@@ -42,10 +42,43 @@ struct GearButton {
   std::string tooltip;
 };
 
+// A picture of the driver card: a wear point, a stop light. The key names the picture of
+// the card's image list ("Tire", "SlashedBrake", "Stop", ...); the tag of a wear point is
+// "0" while the point is still there and "1" once it is used.
+struct CardPicture {
+  bool visible = false;
+  std::string key;
+  std::string tag = "0";
+};
+
+inline constexpr int WearPictureCount = 15;  // pictures 0-8 in the first row, 9-14 below
+enum class WearRow { Tires, Brakes, Fuel, Body, Engine, RoadHold };
+inline constexpr int WearRowCount = 6;
+
 struct DriverCard {
   bool visible = false;
   int car = -1;  // the car whose card is shown
+  // Gear buttons: `enabled` marks a gear available for the coming choice (tag "1").
   std::array<GearButton, 6> gears{};
+  std::string teamName;
+  std::string driverName;
+  bool teamNameWhite = false;  // white text on a dark colour box
+  bool driverNameWhite = false;
+  std::uint32_t teamColor = 0;
+  std::uint32_t driverColor = 0;
+  int teamImage = 0;  // entry car + 1 of the team and driver picture lists
+  int driverImage = 0;
+  std::array<bool, 3> tireTypeVisible{};  // hard, medium, soft
+  std::array<bool, 2> repairVisible{};
+  std::array<std::array<CardPicture, WearPictureCount>, WearRowCount> wear{};
+  std::array<CardPicture, 3> stops{};
+
+  CardPicture& picture(WearRow row, int i) {
+    return wear[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)];
+  }
+  const CardPicture& picture(WearRow row, int i) const {
+    return wear[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)];
+  }
 };
 
 // Toolbar buttons by key ("SaveGame", "SendMail", ...) and menu entries by caption

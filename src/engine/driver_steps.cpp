@@ -37,6 +37,10 @@ bool advanceToNextCar(Game& game) {
     return false;
   }
   game.moves.assign(1, 0);
+  // Every collision of the turn before has been rolled for: a flag left over (a victim
+  // that crashed, a mover that failed its engine first) would make a car roll for a
+  // collision it was not in, or pass its own garage.
+  for (Car& car : game.cars) car.clsnFlag = False;
   const int p = nextRunningPosition(game, game.currPos + 1);
   if (p >= carsInOrder) {
     advanceGame(game, "ROUN");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,12 @@ struct Podium {
   std::array<int, 3> cars{-1, -1, -1};
 };
 
+// A player's address from the program's own address book, with the driver it was used for.
+struct AddressEntry {
+  std::string address;
+  std::string driverName;
+};
+
 struct DriverCommentPrompt {
   bool showDontAskAgain = true;
 };
@@ -79,6 +86,42 @@ class Frontend {
 
   // The presentation model changed: draw it when convenient.
   virtual void stateChanged() = 0;
+
+  // The testing dialog ("Testing/Debug Cheat"): shows `current` in its text box and
+  // returns the text when "OK" closed it, nothing when "Cancel" did.
+  virtual std::optional<std::string> askCheatValue(const std::string& current) {
+    (void)current;
+    return std::nullopt;
+  }
+
+  // The Corner Properties dialog for corner k of the track, modal.
+  virtual void showCornerProperties(int corner) { (void)corner; }
+
+  // Mail. The defaults suit a front end that has none of these windows.
+
+  // The save dialog for a game that has no file name yet: the chosen path, or nothing
+  // when it was cancelled.
+  virtual std::optional<std::string> chooseSaveFile(const std::string& folder) {
+    (void)folder;
+    return std::nullopt;
+  }
+  // The mail account's password, asked for once per run; nothing when cancelled.
+  virtual std::optional<std::string> askMailPassword(const std::string& account) {
+    (void)account;
+    return std::nullopt;
+  }
+  // A mail operation is under way and says what it does now; an empty text says it
+  // ended. Called often while the network is busy, so that the shell can show a
+  // progress window and keep its own events going; returning false cancels.
+  virtual bool mailProgress(const std::string& what) {
+    (void)what;
+    return true;
+  }
+  // The address book's picker for a "Select" button: the index chosen, or -1.
+  virtual int pickAddress(const std::vector<AddressEntry>& entries) {
+    (void)entries;
+    return -1;
+  }
 };
 
 }  // namespace tarmaq

@@ -24,12 +24,14 @@ void selectGear(Game& game, int g) {
   s.fuel = car->fuel;
   s.brakes = car->brakes;
   s.engine = car->engine;
+  showDriverCard(game, game.currCar);  // the pictures as the car has its points now
   const int skipped = car->gear - g;
-  if (skipped >= 2 && skipped <= 4 && s.fuel > 0) --s.fuel;
-  if (skipped >= 3 && skipped <= 4 && s.brakes > 0) --s.brakes;
-  if (skipped == 4 && s.engine > 0) --s.engine;
+  if (skipped >= 2 && skipped <= 4 && s.fuel > 0)
+    markWearPicture(game, WearRow::Fuel, --s.fuel, true);
+  if (skipped >= 3 && skipped <= 4 && s.brakes > 0)
+    markWearPicture(game, WearRow::Brakes, --s.brakes, true);
+  if (skipped == 4 && s.engine > 0) markWearPicture(game, WearRow::Engine, --s.engine, true);
   showGear(game, g);
-  showDriverCard(game, game.currCar);
 }
 
 std::string overshootWarning(const Game& game) {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
+#include <map>
 #include <string>
 
 #include "view/overlays.h"
@@ -49,6 +51,15 @@ struct ViewState {
   bool lastRedrawWithoutShading = false;
   // The gear whose die icons are drawn along the active car's lane; 0 none.
   int dieIconsKind = 0;
+  // Spaces shaded over their normal colour while a move is planned: the next spaces a
+  // step may reach (blue) and the space where the roll would end (green), with the
+  // drawing mode they were shaded with.
+  struct Shade {
+    std::uint32_t color = 0;
+    int mode = 0;
+    bool operator==(const Shade&) const = default;
+  };
+  std::map<int, Shade> shadedSpaces;
 
   // The "HideCars" toolbar button is down.
   bool hideCars = false;

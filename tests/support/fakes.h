@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,45 @@ class ScriptedFrontend final : public Frontend {
     timerEvents.emplace_back(id, enabled, intervalMs);
   }
   void stateChanged() override { ++stateChanges; }
+  // The testing dialog: what it was shown, and "OK" with `cheatReply` or "Cancel".
+  std::optional<std::string> cheatReply;
+  std::vector<std::string> cheatPrompts;
+  std::optional<std::string> askCheatValue(const std::string& current) override {
+    cheatPrompts.push_back(current);
+    return cheatReply;
+  }
+  std::vector<int> cornersShown;
+  void showCornerProperties(int corner) override { cornersShown.push_back(corner); }
+
+  // Mail: the save dialog's answer, the passwords to give, the progress texts shown,
+  // the address book entries offered and the one picked.
+  std::optional<std::string> saveFileChoice;
+  int saveDialogs = 0;
+  std::deque<std::string> passwords;
+  std::vector<std::string> passwordPrompts;
+  std::vector<std::string> mailProgressTexts;
+  bool cancelMail = false;
+  std::vector<std::vector<AddressEntry>> addressPicks;
+  int addressChoice = -1;
+  std::optional<std::string> chooseSaveFile(const std::string&) override {
+    ++saveDialogs;
+    return saveFileChoice;
+  }
+  std::optional<std::string> askMailPassword(const std::string& account) override {
+    passwordPrompts.push_back(account);
+    if (passwords.empty()) return std::nullopt;
+    std::string p = passwords.front();
+    passwords.pop_front();
+    return p;
+  }
+  bool mailProgress(const std::string& what) override {
+    mailProgressTexts.push_back(what);
+    return !cancelMail;
+  }
+  int pickAddress(const std::vector<AddressEntry>& entries) override {
+    addressPicks.push_back(entries);
+    return addressChoice;
+  }
 };
 
 // Uniform draws from a script; when it runs out, 0.
