@@ -14,8 +14,6 @@ namespace tarmaq {
 namespace {
 
 constexpr int Pic = 13;  // wear pictures, logical pixels
-const char* const WearKeys[DriverCardWidget::WearKinds] = {"Tire", "Brake",  "Fuel",
-                                                           "Body", "Engine", "RoadHolding"};
 const char* const WearTips[DriverCardWidget::WearKinds] = {
     "Tire Wear Point",   "Brake Wear Point (Click to use)",
     "Fuel Wear Point",   "Bodywork Wear Point",
@@ -23,9 +21,6 @@ const char* const WearTips[DriverCardWidget::WearKinds] = {
 const char* const LastPointTips[DriverCardWidget::WearKinds] = {
     "Spin Out!", "Brake Wear Point (Click to use)", "Fuel Wear Point", "Crash!", "Engine Failure!",
     "Crash!"};
-// Picture 0 is the car's last point: the spin-out or the crash it stands for.
-const char* const LastPointKeys[DriverCardWidget::WearKinds] = {
-    "Spinout", "Brake", "Fuel", "Explosion", "Explosion", "Explosion"};
 
 QColor fromBgr(std::uint32_t c) {
   return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -166,27 +161,6 @@ void DriverCardWidget::render(const Game& game) {
   for (int t = 0; t < 3; ++t)
     tireTypes_[static_cast<std::size_t>(t)]->setVisible(game.currRound > 0 &&
                                                         car->tireType == t + 1);
-}
-
-void DriverCardWidget::setWear(const std::array<WearRow, WearKinds>& rows, int stops,
-                               int stopLights) {
-  for (int k = 0; k < WearKinds; ++k) {
-    const WearRow& row = rows[static_cast<std::size_t>(k)];
-    for (int i = 0; i < 15; ++i) {
-      QToolButton* b = wear_[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)];
-      const WearPicture& p = row.pictures[static_cast<std::size_t>(i)];
-      if (!row.shown) continue;
-      b->setVisible(p.visible);
-      const QString key = QString::fromLatin1(i == 0 ? LastPointKeys[k] : WearKeys[k]);
-      b->setIcon(driverCardImage(p.used ? QStringLiteral("Slashed") + key : key));
-    }
-  }
-  for (int s = 0; s < 3; ++s) {
-    QLabel* l = stops_[static_cast<std::size_t>(s)];
-    l->setVisible(stopLights > 0);
-    l->setPixmap(driverCardImage(s < stops ? QStringLiteral("Stop") : QStringLiteral("GreyStop"))
-                     .pixmap(16, 16));
-  }
 }
 
 }  // namespace tarmaq

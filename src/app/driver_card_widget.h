@@ -13,27 +13,12 @@ namespace tarmaq {
 
 struct Game;
 
-// One wear picture as the card shows it.
-struct WearPicture {
-  bool visible = false;
-  bool used = false;  // slashed
-};
-
-// One row of wear pictures (tires, brakes, fuel, bodywork, engine, road holding).
-struct WearRow {
-  bool shown = false;
-  std::array<WearPicture, 15> pictures{};
-};
-
 class DriverCardWidget final : public QFrame {
   Q_OBJECT
  public:
   static constexpr int WearKinds = 6;
   explicit DriverCardWidget(QWidget* parent = nullptr);
   void render(const Game& game);
-  // The wear rows and stop lights; stops < 0 hides the lights.
-  void setWear(const std::array<WearRow, WearKinds>& rows, int stops, int stopLights);
-
   QToolButton* gearButton(int gear) const { return gears_[static_cast<std::size_t>(gear - 1)]; }
   QLabel* driverNameLabel() const { return driverName_; }
   QLabel* teamNameLabel() const { return teamName_; }

@@ -27,6 +27,9 @@
 #include "log/game_log_rounds.h"
 #include "log/standings.h"
 #include "movement/driver_card.h"
+#include "movement/move_execution.h"
+#include "movement/move_input.h"
+#include "movement/move_stepping.h"
 #include "setup/options.h"
 #include "view/navigation.h"
 
@@ -108,6 +111,16 @@ void MainWindow::buildArea() {
 void MainWindow::connectPanels() {
   connect(diePanel_, &DiePanelWidget::rollRequested, this,
           [this] { run([](Game& g) { rollCommand(g, RollBy::Player); }); });
+  connect(movePanel_, &MovePanelWidget::laneClicked, this,
+          [this](int lane) { run([lane](Game& g) { moveButtonClick(g, lane); }); });
+  connect(movePanel_, &MovePanelWidget::acceptClicked, this, [this] { run(acceptMoveCommand); });
+  connect(movePanel_, &MovePanelWidget::stepBackClicked, this, [this] { run(stepBackCommand); });
+  connect(movePanel_, &MovePanelWidget::resetClicked, this, [this] { run(resetMoveCommand); });
+  connect(card_, &DriverCardWidget::brakeClicked, this,
+          [this](int i) { run([i](Game& g) { brakePicClick(g, i); }); });
+  trackView_->selectPressed = [this](float x, float y) {
+    run([x, y](Game& g) { pointerPress(g, PointerButton::Left, x, y); });
+  };
   connect(card_, &DriverCardWidget::gearClicked, this,
           [this](int gear) { run([gear](Game& g) { selectGear(g, gear); }); });
   connect(info_, &InfoPanel::viewChosen, this, [this](InfoPanel::View v) {

@@ -13,10 +13,12 @@
 #include "app/pictures.h"
 #include "app/qt_frontend.h"
 #include "app/track_view_widget.h"
+#include "app/virtual_keys.h"
 #include "engine/folders.h"
 #include "engine/rolls.h"
 #include "gamefile/game_file_writer.h"
 #include "log/driver_comment.h"
+#include "movement/move_input.h"
 #include "track/track_info.h"
 #include "view/navigation.h"
 #include "view/view_keys.h"
@@ -268,17 +270,8 @@ void MainWindow::keyDown(int virtualKey, int shift) {
     default:
       break;
   }
-  (void)shift;
-  run([virtualKey](Game& g) {
-    if (viewKeyCommand(g, virtualKey)) return;
-    if (virtualKey == 32) {
-      if (g.controls.diePanel.valueVisible)
-        moveOnCommand(g);
-      else
-        rollCommand(g, RollBy::Player);
-    } else if (virtualKey >= 49 && virtualKey <= 54) {
-      selectGear(g, virtualKey - 48);
-    }
+  run([virtualKey, shift](Game& g) {
+    if (!viewKeyCommand(g, virtualKey)) handleKey(g, virtualKey, (shift & ShiftMask) != 0);
   });
 }
 
