@@ -1,0 +1,125 @@
+#include "app/qt_frontend.h"
+
+#include <QEventLoop>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "app/driver_comment_dialog.h"
+#include "app/results_window.h"
+
+namespace tarmaq {
+
+QtFrontend::QtFrontend(QWidget* owner) : owner_(owner) {
+  for (std::size_t i = 0; i < timers_.size(); ++i) {
+    auto* timer = new QTimer(this);
+    // The core restarts a timer when it wants it again: each elapse is reported once.
+    timer->setSingleShot(false);
+    const auto id = static_cast<TimerId>(i);
+    connect(timer, &QTimer::timeout, this, [this, id] {
+      if (timerFired) timerFired(id);
+    });
+    timers_[i] = timer;
+  }
+}
+
+Answer QtFrontend::ask(const Message& message) {
+  if (render) render();
+  if (answerHook) return answerHook(message);
+  QMessageBox box(owner_);
+  box.setWindowTitle(QString::fromStdString(message.title));
+  box.setText(QString::fromStdString(message.text));
+  switch (message.icon) {
+    case MessageIcon::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MessageIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MessageIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageIcon::None:
+      break;
+  }
+  if (message.buttons == MessageButtons::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+  }
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+  return Answer::Ok;
+}
+
+DriverCommentResult QtFrontend::askDriverComment(const DriverCommentPrompt& prompt) {
+  if (render) render();
+  if (commentHook) return commentHook(prompt);
+  DriverCommentDialog dialog(owner_);
+  dialog.setDontAskAgainShown(prompt.showDontAskAgain);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return {dialog.text().toStdString(), dialog.dontAskAgain()};
+}
+
+void QtFrontend::showDieFrame(int kind, int face) {
+  if (drawDieFrame) drawDieFrame(kind, face);
+  if (dieFrameMs <= 0) return;
+  // Let the frame reach the screen, but take no input meanwhile: a click during the
+  // animation must not start another roll.
+  QEventLoop loop;
+  QTimer::singleShot(dieFrameMs, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+int QtFrontend::selectLocalEMail(const std::vector<std::string>& addresses) {
+  if (render) render();
+  QStringList items;
+  for (const auto& a : addresses) items << QString::fromStdString(a);
+  if (items.isEmpty()) return 0;
+  bool ok = false;
+  const QString chosen = QInputDialog::getItem(
+      owner_, QStringLiteral("Select Local E-Mail Address"), QString(), items, 0, false, &ok);
+  const int index = static_cast<int>(items.indexOf(chosen));
+  return ok && index >= 0 ? index : 0;
+}
+
+void QtFrontend::showResults(const Podium& podium) {
+  if (render) render();
+  if (resultsHook) {
+    resultsHook(podium);
+    return;
+  }
+  ResultsWindow window(podium, owner_);
+  window.exec();
+}
+
+void QtFrontend::timerChanged(TimerId id, bool enabled, int intervalMs) {
+  QTimer* timer = timers_[static_cast<std::size_t>(id)];
+  if (enabled)
+    timer->start(intervalMs < 1 ? 1 : intervalMs);
+  else
+    timer->stop();
+}
+
+bool QtFrontend::timerActive(TimerId id) const {
+  return timers_[static_cast<std::size_t>(id)]->isActive();
+}
+
+int QtFrontend::timerInterval(TimerId id) const {
+  return timers_[static_cast<std::size_t>(id)]->interval();
+}
+
+void QtFrontend::stateChanged() {
+  // Changes come in bursts inside one core call: draw once, when the call is over.
+  if (renderQueued_) return;
+  renderQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    renderQueued_ = false;
+    if (render) render();
+  });
+}
+
+}  // namespace tarmaq

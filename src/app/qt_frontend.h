@@ -1,0 +1,52 @@
+// The core's front end on Qt: message boxes, the driver-comment dialog, the results
+// window, the local address prompt, the die animation and one QTimer per named timer.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+#include "engine/frontend.h"
+
+class QTimer;
+class QWidget;
+
+namespace tarmaq {
+
+class QtFrontend final : public QObject, public Frontend {
+  Q_OBJECT
+ public:
+  explicit QtFrontend(QWidget* owner);
+
+  Answer ask(const Message& message) override;
+  DriverCommentResult askDriverComment(const DriverCommentPrompt& prompt) override;
+  void showDieFrame(int kind, int face) override;
+  int selectLocalEMail(const std::vector<std::string>& addresses) override;
+  void showResults(const Podium& podium) override;
+  void timerChanged(TimerId id, bool enabled, int intervalMs) override;
+  void stateChanged() override;
+
+  bool timerActive(TimerId id) const;
+  int timerInterval(TimerId id) const;
+
+  // Draws the presentation model; run before every message box so the player sees the
+  // state the question is about.
+  std::function<void()> render;
+  // A timer elapsed.
+  std::function<void(TimerId)> timerFired;
+  // A die animation frame is to be drawn.
+  std::function<void(int kind, int face)> drawDieFrame;
+  int dieFrameMs = 40;
+  // Scripted answers for the widget tests; when unset the real dialogs are shown.
+  std::function<Answer(const Message&)> answerHook;
+  std::function<DriverCommentResult(const DriverCommentPrompt&)> commentHook;
+  std::function<void(const Podium&)> resultsHook;
+
+ private:
+  QPointer<QWidget> owner_;
+  std::array<QTimer*, static_cast<std::size_t>(TimerId::Count)> timers_{};
+  bool renderQueued_ = false;
+};
+
+}  // namespace tarmaq
