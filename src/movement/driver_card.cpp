@@ -3,6 +3,7 @@
 #include "engine/game_state.h"
 #include "movement/move_options.h"
 #include "movement/remaining_count.h"
+#include "track/track_geometry.h"
 
 namespace tarmaq {
 
@@ -23,11 +24,6 @@ const RowInfo Rows[WearRowCount] = {
     {"Engine", "SlashedEngine", "Explosion", "SlashedExplosion"},
     {"RoadHolding", "SlashedRoadHolding", "Explosion", "SlashedExplosion"},
 };
-
-// "Dark" when none of red, green and blue reaches 128.
-bool isDark(std::uint32_t color) {
-  return (color & 0xFF) < 128 && ((color >> 8) & 0xFF) < 128 && ((color >> 16) & 0xFF) < 128;
-}
 
 bool rowShown(const Rules& r, WearRow row) {
   auto on = [&](Rule rule) { return r[rule] == 1; };
@@ -127,11 +123,11 @@ void showDriverCard(Game& game, int c) {
   if (!car) return;
   card.teamName = car->teamName;
   card.teamColor = car->color[0];
-  card.teamNameWhite = isDark(car->color[0]);
+  card.teamNameWhite = colorShade(car->color[0]) == Shade::Dark;
   card.teamImage = c + 1;
   card.driverName = car->driverName;
   card.driverColor = car->color[1];
-  card.driverNameWhite = isDark(car->color[1]);
+  card.driverNameWhite = colorShade(car->color[1]) == Shade::Dark;
   card.driverImage = c + 1;
   if (game.currRound == 0) return;  // the grid is still being decided
 

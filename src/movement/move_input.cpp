@@ -8,6 +8,7 @@
 #include "movement/move_options.h"
 #include "movement/move_stepping.h"
 #include "movement/remaining_count.h"
+#include "track/track_geometry.h"
 
 namespace tarmaq {
 
@@ -98,17 +99,6 @@ void handleKey(Game& game, int virtualKey, bool shift) {
 
 namespace {
 
-float triangleArea(Point a, Point b, Point p) {
-  return ((b.x - a.x) * (p.y - a.y) - (p.x - a.x) * (b.y - a.y)) / 2;
-}
-
-// Strictly inside the four edges; a point on an edge is outside.
-bool pointInSpace(Point p, const std::array<Point, 4>& v) {
-  for (std::size_t i = 0; i < 4; ++i)
-    if (!(triangleArea(v[i], v[(i + 1) % 4], p) > 0)) return false;
-  return true;
-}
-
 int cornerSignAt(const Game& game, float x, float y) {
   const ViewState& v = game.view;
   const auto& corners = game.track.corners;
@@ -180,7 +170,7 @@ int spaceAt(const Game& game, float x, float y) {
       std::array<Point, 4> screen{};
       for (std::size_t i = 0; i < 4; ++i)
         screen[i] = Point{v.toScreenX(sp.vertex[i].x), v.toScreenY(sp.vertex[i].y)};
-      if (pointInSpace(Point{x, y}, screen)) hit = makeLocation(L, static_cast<int>(s));
+      if (pointInSpace(x, y, screen[0], screen[1], screen[2], screen[3])) hit = makeLocation(L, static_cast<int>(s));
     }
   }
   return hit;
