@@ -170,7 +170,8 @@ int spaceAt(const Game& game, float x, float y) {
       std::array<Point, 4> screen{};
       for (std::size_t i = 0; i < 4; ++i)
         screen[i] = Point{v.toScreenX(sp.vertex[i].x), v.toScreenY(sp.vertex[i].y)};
-      if (pointInSpace(x, y, screen[0], screen[1], screen[2], screen[3])) hit = makeLocation(L, static_cast<int>(s));
+      if (pointInSpace(x, y, screen[0], screen[1], screen[2], screen[3]))
+        hit = makeLocation(L, static_cast<int>(s));
     }
   }
   return hit;
