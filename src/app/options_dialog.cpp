@@ -229,7 +229,8 @@ QWidget* OptionsDialog::gameLogTab() {
     box->setChecked(original_.showInGameLog[static_cast<std::size_t>(i)]);
     gameLog_[static_cast<std::size_t>(i)] = box;
   }
-  gameLog_[1]->setVisible(false);  // "Unused"
+  gameLog_[1]->setParent(w);  // "Unused": kept and stored like the others, never shown
+  gameLog_[1]->hide();
   auto boxAt = [this](int i) { return gameLog_[static_cast<std::size_t>(i)]; };
   auto group = [&](const char* caption, std::initializer_list<int> indexes) {
     auto* g = new QGroupBox(QString::fromLatin1(caption));
