@@ -127,6 +127,7 @@ EditTeamDialog::EditTeamDialog(const Folders& folders, SettingsStore& settings,
     auto* name = new QLineEdit(qs(editor_.name(part)));
     name->setObjectName(QString::fromLatin1(NameFields[i]));
     name->setMaxLength(60);
+    name->setMinimumWidth(150);
     connect(name, &QLineEdit::textEdited, this, [this, name, part](const QString& typed) {
       editor_.setName(part, typed.toStdString());
       const QString shown = qs(editor_.name(part));
@@ -180,6 +181,11 @@ EditTeamDialog::EditTeamDialog(const Folders& folders, SettingsStore& settings,
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(buttons);
+  // Tab goes through the three names first, then the pictures and the colours.
+  QWidget* order[] = {names_[0],  names_[1],  names_[2],  pictures_[0], pictures_[1], pictures_[2],
+                      colors_[0], colors_[1], colors_[2], save,         cancel};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
   for (TeamPart part : Parts) showPicture(part);
   showColors();
 }
@@ -201,12 +207,10 @@ void EditTeamDialog::showPicture(TeamPart part) {
 
 void EditTeamDialog::showColors() {
   for (TeamPart part : Parts) {
-    QPalette p = colors_[at(part)]->palette();
-    p.setColor(QPalette::Button, toQColor(editor_.color(part)));
-    colors_[at(part)]->setPalette(p);
-    colors_[at(part)]->setAutoFillBackground(true);
+    // A plain border keeps the style from shading the colour the box stands for.
     colors_[at(part)]->setStyleSheet(
-        QStringLiteral("background-color: %1").arg(toQColor(editor_.color(part)).name()));
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid black; }")
+            .arg(toQColor(editor_.color(part)).name()));
   }
   for (std::size_t d = 0; d < 2; ++d)
     previews_[d]->setColors(editor_.team.color, editor_.team.drivers[d].color);

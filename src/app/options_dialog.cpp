@@ -244,20 +244,22 @@ QWidget* OptionsDialog::gameLogTab() {
     return col;
   };
 
+  // Three columns keep the tab about as tall as the others.
   auto* show = new QGroupBox(QStringLiteral("Show in Game Log"));
   auto* grid = new QGridLayout(show);
-  auto* left = new QVBoxLayout;
-  left->addLayout(column({0, 2, 3, 4}));
-  left->addWidget(group("Die Rolls", {5, 6, 7, 8, 9, 10}));
-  left->addLayout(column({11, 12, 13, 14, 30, 29}));
-  left->addStretch();
-  auto* right = new QVBoxLayout;
-  right->addWidget(group("Possible Wear Point Usage", {15, 16, 17}));
-  right->addWidget(group("Wear Point Usage", {18, 19, 20, 21, 22, 23, 24}));
-  right->addWidget(group("Car Status", {32, 31, 25, 26, 27, 28}));
-  right->addStretch();
-  grid->addLayout(left, 0, 0);
-  grid->addLayout(right, 0, 1);
+  auto* first = column({0, 2, 3, 4});
+  first->addWidget(group("Die Rolls", {5, 6, 7, 8, 9, 10}));
+  first->addStretch();
+  auto* second = column({11, 12, 13, 14, 30, 29});
+  second->addWidget(group("Possible Wear Point Usage", {15, 16, 17}));
+  second->addStretch();
+  auto* third = new QVBoxLayout;
+  third->addWidget(group("Wear Point Usage", {18, 19, 20, 21, 22, 23, 24}));
+  third->addWidget(group("Car Status", {32, 31, 25, 26, 27, 28}));
+  third->addStretch();
+  grid->addLayout(first, 0, 0);
+  grid->addLayout(second, 0, 1);
+  grid->addLayout(third, 0, 2);
 
   auto* settings = new QGroupBox(QStringLiteral("Settings"));
   auto* col = new QVBoxLayout(settings);

@@ -78,6 +78,10 @@ TEST(EditTeamDialog, ANewTeamStartsOnTheInitialTextsWithTheNameSelected) {
   EXPECT_EQ(name->text(), QStringLiteral("Team Name"));
   EXPECT_EQ(name->selectedText(), QStringLiteral("Team Name"));
   EXPECT_EQ(d.findChild<QLineEdit*>("Driver2Name")->text(), QStringLiteral("Driver Name"));
+  // Tab moves from name to name: a typed blank must not land on a picture button.
+  EXPECT_EQ(name->nextInFocusChain(), d.findChild<QLineEdit*>("Driver1Name"));
+  EXPECT_EQ(d.findChild<QLineEdit*>("Driver1Name")->nextInFocusChain(),
+            d.findChild<QLineEdit*>("Driver2Name"));
   // Typing replaces the selection; a double quote shows as the apostrophe it is saved as.
   QTest::keyClicks(name, QStringLiteral("The \"Fast\" Ones"));
   EXPECT_EQ(name->text(), QStringLiteral("The 'Fast' Ones"));
