@@ -98,8 +98,10 @@ EditTeamDialog::EditTeamDialog(const Folders& folders, SettingsStore& settings,
     return QFileDialog::getOpenFileName(this, QStringLiteral("Choose Picture"), folder,
                                         qs(PictureFilters));
   };
-  askColor = [this](std::uint32_t current) -> std::optional<std::uint32_t> {
-    const QColor chosen = QColorDialog::getColor(toQColor(current), this);
+  askColor = [this](std::uint32_t current, bool again) -> std::optional<std::uint32_t> {
+    const QString title = again ? QStringLiteral("Choose a colour the other driver does not have")
+                                : QStringLiteral("Select Color");
+    const QColor chosen = QColorDialog::getColor(toQColor(current), this, title);
     if (!chosen.isValid()) return std::nullopt;
     return fromQColor(chosen);
   };

@@ -49,7 +49,7 @@ class EditTeamDialog final : public QDialog {
 
   // The player's choices; empty text or nothing means cancelled.
   std::function<QString(const QString& folder)> choosePictureFile;
-  std::function<std::optional<std::uint32_t>(std::uint32_t current)> askColor;
+  AskColor askColor;
   std::function<QString(const QString& folder)> chooseSaveFile;
   std::function<bool(const QString& question)> confirm;
   std::function<void(const QString& message)> tell;

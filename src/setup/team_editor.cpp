@@ -162,7 +162,7 @@ bool TeamEditor::chooseColor(TeamPart part, const AskColor& ask) {
   const std::uint32_t before = *box;
   // A guard against a dialog that keeps answering the other driver's colour.
   for (int asked = 0; asked < 100; ++asked) {
-    auto answer = ask(*box);
+    auto answer = ask(*box, asked > 0);
     if (!answer) break;
     *box = *answer & 0xFFFFFFu;
     if (part == TeamPart::Team || team.drivers[0].color != team.drivers[1].color) break;

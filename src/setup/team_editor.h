@@ -33,8 +33,9 @@ inline constexpr std::string_view PictureFilters = "All Files (*);;Bitmap Files 
 inline constexpr std::string_view TeamFileFilters = "All Files (*);;Team Files (*.tem)";
 inline constexpr std::string_view TeamFileFilter = "Team Files (*.tem)";
 
-// Asks the player for a colour, starting at the given one; nothing when cancelled.
-using AskColor = std::function<std::optional<std::uint32_t>(std::uint32_t current)>;
+// Asks the player for a colour, starting at the given one; `again` when the last answer
+// was the other driver's colour. Nothing when cancelled.
+using AskColor = std::function<std::optional<std::uint32_t>(std::uint32_t current, bool again)>;
 
 struct TeamEditor {
   Team team;

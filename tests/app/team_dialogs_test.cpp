@@ -100,7 +100,7 @@ TEST(EditTeamDialog, ColourBoxesRepaintThePreviewsAndADriverMayNotCopyTheOther) 
 
   std::vector<std::uint32_t> offered;
   std::vector<std::uint32_t> answers = {Body};
-  d.askColor = [&](std::uint32_t current) -> std::optional<std::uint32_t> {
+  d.askColor = [&](std::uint32_t current, bool) -> std::optional<std::uint32_t> {
     offered.push_back(current);
     if (answers.empty()) return std::nullopt;
     const std::uint32_t a = answers.front();

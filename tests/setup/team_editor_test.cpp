@@ -111,9 +111,11 @@ TEST(TeamEditor, APictureThatCannotBeCopiedLeavesThePictureAsItWas) {
 struct ColorAnswers {
   std::deque<std::optional<std::uint32_t>> answers;
   int asked = 0;
+  int askedAgain = 0;
   AskColor ask() {
-    return [this](std::uint32_t) {
+    return [this](std::uint32_t, bool again) {
       ++asked;
+      askedAgain += again;
       auto a = answers.empty() ? std::nullopt : answers.front();
       if (!answers.empty()) answers.pop_front();
       return a;
@@ -144,6 +146,7 @@ TEST(TeamEditor, TheColourDialogRepeatsWhileBothDriversHaveOneColour) {
     ColorAnswers dialog{c.answers};
     const bool changed = e.chooseColor(c.part, dialog.ask());
     EXPECT_EQ(dialog.asked, c.asks) << c.what;
+    EXPECT_EQ(dialog.askedAgain, c.asks - 1) << c.what;
     EXPECT_EQ(changed, c.changed) << c.what;
     EXPECT_EQ(e.color(c.part), c.color) << c.what;
   }
