@@ -39,7 +39,8 @@ bool sameContents(const std::filesystem::path& a, const std::filesystem::path& b
 std::optional<std::filesystem::path> copyTarget(const std::filesystem::path& folder,
                                                 const std::filesystem::path& source) {
   std::error_code ec;
-  const std::string stem = source.stem().string();
+  // A team file cannot name a file whose name holds a double quote: the copy does without.
+  const std::string stem = TeamEditor::typedName(source.stem().string());
   const std::string extension = source.extension().string();
   for (int n = 1; n < 1000; ++n) {
     const std::string name = n == 1 ? stem + extension : stem + "-" + std::to_string(n) + extension;
@@ -131,6 +132,8 @@ bool TeamEditor::choosePicture(TeamPart part, const std::filesystem::path& chose
                                const Folders& folders) {
   std::optional<std::filesystem::path> relative = below(folders.teams(), chosen);
   if (!relative) relative = below(folders.shippedTeams(), chosen);
+  if (relative && typedName(relative->generic_string()) != relative->generic_string())
+    relative.reset();  // a name the team file cannot hold: use a copy under one it can
   if (!relative) {
     std::error_code ec;
     std::filesystem::create_directories(folders.teams(), ec);

@@ -99,6 +99,17 @@ TEST(TeamEditor, ACopyNeverOverwritesAnotherPictureOfTheSameName) {
   EXPECT_EQ(e.team.drivers[0].picture, "photo-3.bmp");
 }
 
+TEST(TeamEditor, APictureWhoseNameATeamFileCannotHoldIsUsedThroughACopy) {
+  EditorFolders f;
+  TeamEditor e = TeamEditor::open(nullptr);
+  const auto quoted = f.file(f.folders.teams() / "the \"fast\" one.bmp", "quoted");
+  ASSERT_TRUE(e.choosePicture(TeamPart::Team, quoted, f.folders));
+  EXPECT_EQ(e.team.picture, "the 'fast' one.bmp");
+  const auto read = parseTeamFile(formatTeam(e.team));
+  ASSERT_EQ(read.size(), 1u);
+  EXPECT_TRUE(findTeamPicture(f.folders, read[0].picture));
+}
+
 TEST(TeamEditor, APictureThatCannotBeCopiedLeavesThePictureAsItWas) {
   EditorFolders f;
   TeamEditor e = TeamEditor::open(nullptr);
