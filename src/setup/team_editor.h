@@ -52,9 +52,10 @@ struct TeamEditor {
   std::uint32_t color(TeamPart part) const;
 
   // A picture chosen in the open-file dialog. One inside a teams folder is named by its
-  // path below that folder; one elsewhere is copied into the player's teams folder
-  // (under a free name when another file there has its name, and with apostrophes for
-  // double quotes) so that the team file names a file it can find again. False, the picture unchanged, when the copy fails.
+  // path below that folder; one elsewhere, or one whose name holds a double quote, is
+  // copied into the player's teams folder (under a free name when another file there
+  // has its name, with apostrophes for double quotes) so that the team file names a
+  // file it can find again. False, the picture unchanged, when the copy fails.
   bool choosePicture(TeamPart part, const std::filesystem::path& chosen, const Folders& folders);
 
   // The colour dialog for a box. A driver's box asks again while both drivers have the
