@@ -10,6 +10,7 @@
 #include "app/driver_comment_dialog.h"
 #include "app/info_panel.h"
 #include "app/main_window.h"
+#include "app/options_dialog.h"
 #include "app/pictures.h"
 #include "app/qt_frontend.h"
 #include "app/track_view_widget.h"
@@ -216,6 +217,8 @@ void MainWindow::toolbarCommand(const std::string& key) {
     render();
   } else if (key == "DriverComment") {
     addDriverCommentCommand();
+  } else if (key == "Options") {
+    if (runOptionsDialog(this, game_)) render();
   }
 }
 

@@ -7,6 +7,7 @@
 #include "engine/random_source.h"
 #include "engine/settings_store.h"
 #include "gamefile/item_reader.h"
+#include "setup/team_list.h"
 
 namespace tarmaq {
 
@@ -62,20 +63,7 @@ NewGameDialog NewGameDialog::open(const Folders& folders, const SettingsStore& s
         {circuitName(file).value_or(file.filename().string()), file.filename().string()});
     d.circuitPlaces.push_back(circuitGridPlaces(file));
   }
-  // Team files of the player's folder first; one of the same name there hides the
-  // shipped one.
-  std::vector<std::filesystem::path> teamFiles = filesWithExtension(folders.teams(), ".tem");
-  if (folders.shippedTeams() != folders.teams())
-    for (const auto& file : filesWithExtension(folders.shippedTeams(), ".tem"))
-      if (std::none_of(teamFiles.begin(), teamFiles.end(),
-                       [&](const auto& f) { return f.filename() == file.filename(); }))
-        teamFiles.push_back(file);
-  for (const auto& file : teamFiles) {
-    auto enabled = settings.value("Settings\\TeamFileList", file.filename().string());
-    if (enabled && *enabled == "False") continue;
-    if (auto teams = readTeamFile(file))
-      for (Team& t : *teams) d.teams.push_back(std::move(t));
-  }
+  d.teams = enabledTeams(folders, settings);
   d.rules = RulesDialog::load(settings);
   d.slots[0].listEnabled = true;
   d.slots[0].editEnabled = true;
