@@ -216,6 +216,10 @@ void MainWindow::toolbarCommand(const std::string& key) {
     render();
   } else if (key == "DriverComment") {
     addDriverCommentCommand();
+  } else if (key == "SendMail") {
+    sendMailCommand();
+  } else if (key == "CheckMail") {
+    checkMailCommand();
   }
 }
 
