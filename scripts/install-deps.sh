@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcurl4-openssl-dev
+  libcurl4-openssl-dev qtkeychain-qt6-dev
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(xvfb xauth clang libclang-rt-14-dev)

@@ -13,6 +13,7 @@
 #include "app/game_log_grid.h"
 #include "app/info_grids.h"
 #include "app/info_panel.h"
+#include "app/mail_worker.h"
 #include "app/panels.h"
 #include "app/pictures.h"
 #include "app/qt_frontend.h"
@@ -26,6 +27,8 @@
 #include "gamefile/recent_games.h"
 #include "log/game_log_rounds.h"
 #include "log/standings.h"
+#include "mail/game_file_send.h"
+#include "mail/mailer.h"
 #include "movement/driver_card.h"
 #include "movement/move_execution.h"
 #include "movement/move_input.h"
@@ -52,7 +55,12 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
   game_.speedFactor = game_.options.speedFactor();
 
   frontend_->render = [this] { render(); };
-  frontend_->timerFired = [this](TimerId id) { run([id](Game& g) { fireTimer(g, id); }); };
+  frontend_->timerFired = [this](TimerId id) {
+    if (id == TimerId::MailCheck) return mailCheckTick();
+    // While the network is busy the game stands still; the timer comes round again.
+    if (mailer_ && mailer_->busy()) return;
+    run([id](Game& g) { fireTimer(g, id); });
+  };
   frontend_->drawDieFrame = [this](int kind, int face) {
     diePanel_->show();
     diePanel_->showFrame(kind, face);
@@ -72,6 +80,7 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
   buildToolbar();
   buildArea();
   connectPanels();
+  setupMail();
   if (services.settings) refreshRecentGames(game_);
   render();
 }
@@ -165,6 +174,7 @@ void MainWindow::render() {
   Controls& c = game_.controls;
   if (c.recentGamesStale && services_.settings) refreshRecentGames(game_);
   renderCommands();
+  renderMailCommands();
   renderRecentGames();
 
   const bool shown = game_.view.visible;
@@ -352,6 +362,11 @@ void MainWindow::storeSettings() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // A mail operation finishes (or is cancelled) before the window may go.
+  if (mailer_ && mailer_->busy()) {
+    event->ignore();
+    return;
+  }
   if (game_.controls.menu.get(control::SaveGameMenu).enabled && game_.startDate != 0) {
     const Answer a =
         frontend_->ask({"Save Current Game", "Save changes to the current game before exiting?",

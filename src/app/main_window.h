@@ -11,6 +11,7 @@
 
 #include "engine/game_state.h"
 #include "gamefile/auto_save.h"
+#include "mail/mail_password.h"
 
 class QAction;
 class QActionGroup;
@@ -23,7 +24,11 @@ class DiePanelWidget;
 class DriverCardWidget;
 class InfoPanel;
 class MovePanelWidget;
+class Mailer;
+class MailFollowUps;
+class MailTransport;
 class QtFrontend;
+class ThreadedMailTransport;
 class TrackViewWidget;
 struct LayoutInput;
 
@@ -31,6 +36,9 @@ struct ShellServices {
   SettingsStore* settings = nullptr;
   const Folders* folders = nullptr;
   RandomSource* random = nullptr;
+  // The network mail transport and the desktop's secret store; the real ones when unset.
+  MailTransport* mailTransport = nullptr;
+  SecretStore* secrets = nullptr;
 };
 
 class MainWindow final : public QMainWindow {
@@ -63,6 +71,14 @@ class MainWindow final : public QMainWindow {
   // The file dialogs; the tests put their own choosers here.
   std::function<QString()> chooseOpenFile;
   std::function<QString()> chooseSaveFile;
+  // The mail password dialog; the tests put their own answers here.
+  PasswordPrompt passwordPrompt;
+
+  Mailer& mailer() { return *mailer_; }
+  ThreadedMailTransport& mailTransport() { return *mailThread_; }
+  // The "Send Mail" and "Check Mail" commands.
+  void sendMailCommand();
+  void checkMailCommand();
 
   // Parts of the window, for the tests and the layout.
   TrackViewWidget* trackView() const { return trackView_; }
@@ -102,12 +118,24 @@ class MainWindow final : public QMainWindow {
   void addDriverCommentCommand();
   void viewResizeDragged(int viewHeight);
   void storeSettings();
+  void setupMail();
+  void renderMailCommands();
+  void mailCheckTick();
 
   Game game_;
   std::unique_ptr<QtFrontend> frontend_;
   GameFollowUps followUps_;
   ShellServices services_;
   bool closing_ = false;
+
+  std::unique_ptr<MailTransport> ownTransport_;
+  std::unique_ptr<ThreadedMailTransport> mailThread_;
+  std::unique_ptr<Mailer> mailer_;
+  std::unique_ptr<MailFollowUps> mailFollowUps_;
+  std::unique_ptr<SecretStore> ownSecrets_;
+  std::unique_ptr<MailPasswords> passwords_;
+  QAction* sendMailMenu_ = nullptr;
+  QAction* checkMailMenu_ = nullptr;
 
   QToolBar* toolbar_ = nullptr;
   std::map<std::string, QAction*> toolbarActions_;

@@ -219,6 +219,10 @@ void MainWindow::toolbarCommand(const std::string& key) {
     addDriverCommentCommand();
   } else if (key == "Options") {
     if (runOptionsDialog(this, game_)) render();
+  } else if (key == "SendMail") {
+    sendMailCommand();
+  } else if (key == "CheckMail") {
+    checkMailCommand();
   }
 }
 

@@ -1,11 +1,12 @@
 #include "app/qt_frontend.h"
 
 #include <QEventLoop>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 
+#include "app/address_picker.h"
 #include "app/driver_comment_dialog.h"
+#include "app/local_address_dialog.h"
 #include "app/results_window.h"
 
 namespace tarmaq {
@@ -76,14 +77,31 @@ void QtFrontend::showDieFrame(int kind, int face) {
 
 int QtFrontend::selectLocalEMail(const std::vector<std::string>& addresses) {
   if (render) render();
-  QStringList items;
-  for (const auto& a : addresses) items << QString::fromStdString(a);
-  if (items.isEmpty()) return 0;
-  bool ok = false;
-  const QString chosen = QInputDialog::getItem(
-      owner_, QStringLiteral("Select Local E-Mail Address"), QString(), items, 0, false, &ok);
-  const int index = static_cast<int>(items.indexOf(chosen));
-  return ok && index >= 0 ? index : 0;
+  if (localAddressHook) return localAddressHook(addresses);
+  if (addresses.empty()) return 0;
+  LocalAddressDialog dialog(localAddressChoice(addresses), owner_);
+  dialog.exec();
+  return dialog.chosen();
+}
+
+int QtFrontend::pickAddress(const std::vector<AddressEntry>& entries) {
+  if (pickAddressHook) return pickAddressHook(entries);
+  AddressPickerDialog dialog(entries, owner_);
+  return dialog.exec() == QDialog::Accepted ? dialog.chosen() : -1;
+}
+
+std::optional<std::string> QtFrontend::chooseSaveFile(const std::string&) {
+  if (render) render();
+  return saveFileChooser ? saveFileChooser() : std::nullopt;
+}
+
+std::optional<std::string> QtFrontend::askMailPassword(const std::string& account) {
+  if (render) render();
+  return mailPassword ? mailPassword(account) : std::nullopt;
+}
+
+bool QtFrontend::mailProgress(const std::string& what) {
+  return mailProgressShown ? mailProgressShown(what) : true;
 }
 
 void QtFrontend::showResults(const Podium& podium) {

@@ -26,6 +26,10 @@ class QtFrontend final : public QObject, public Frontend {
   void showResults(const Podium& podium) override;
   void timerChanged(TimerId id, bool enabled, int intervalMs) override;
   void stateChanged() override;
+  std::optional<std::string> chooseSaveFile(const std::string& folder) override;
+  std::optional<std::string> askMailPassword(const std::string& account) override;
+  bool mailProgress(const std::string& what) override;
+  int pickAddress(const std::vector<AddressEntry>& entries) override;
 
   bool timerActive(TimerId id) const;
   int timerInterval(TimerId id) const;
@@ -42,6 +46,14 @@ class QtFrontend final : public QObject, public Frontend {
   std::function<Answer(const Message&)> answerHook;
   std::function<DriverCommentResult(const DriverCommentPrompt&)> commentHook;
   std::function<void(const Podium&)> resultsHook;
+  std::function<int(const std::vector<std::string>&)> localAddressHook;
+  std::function<int(const std::vector<AddressEntry>&)> pickAddressHook;
+
+  // Mail: the save dialog for a game without a file name, the password, and the
+  // progress of an operation on the network.
+  std::function<std::optional<std::string>()> saveFileChooser;
+  std::function<std::optional<std::string>(const std::string& account)> mailPassword;
+  std::function<bool(const std::string& what)> mailProgressShown;
 
  private:
   QPointer<QWidget> owner_;

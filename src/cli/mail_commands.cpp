@@ -11,8 +11,10 @@
 #include "engine/folders.h"
 #include "engine/frontend.h"
 #include "engine/game_state.h"
+#include "engine/random_source.h"
 #include "engine/settings_store.h"
-#include "gamefile/saved_game.h"
+#include "engine/turn_controller.h"
+#include "gamefile/game_file_open.h"
 #include "mail/curl/curl_transport.h"
 #include "mail/game_file_retrieve.h"
 #include "mail/game_file_send.h"
@@ -38,7 +40,17 @@ class ConsoleFrontend final : public Frontend {
   }
   DriverCommentResult askDriverComment(const DriverCommentPrompt&) override { return {}; }
   void showDieFrame(int, int) override {}
-  int selectLocalEMail(const std::vector<std::string>&) override { return 0; }
+  // The address given on the command line is this player's; a game that does not list
+  // it is opened as the first car's player, and said so.
+  int selectLocalEMail(const std::vector<std::string>& addresses) override {
+    for (std::size_t i = 0; i < addresses.size(); ++i)
+      if (sameAddress(addresses[i], localAddress)) return static_cast<int>(i);
+    if (!addresses.empty())
+      std::cerr << localAddress << " plays no car of this game: it is opened as "
+                << addresses.front() << "'s\n";
+    return 0;
+  }
+  std::string localAddress;
   void showResults(const Podium&) override {}
   void timerChanged(TimerId, bool, int) override {}
   void stateChanged() override {}
@@ -57,7 +69,7 @@ std::optional<std::string> readFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::optional<MailArgs> mailArgs(const Args& args, const std::string& usage, bool withData) {
+std::optional<MailArgs> mailArgs(const Args& args, const std::string& usage) {
   MailArgs m;
   bool smtp = false, imap = false;
   auto fail = [&](const std::string& why) -> std::optional<MailArgs> {
@@ -89,7 +101,7 @@ std::optional<MailArgs> mailArgs(const Args& args, const std::string& usage, boo
       m.account.fromAddress = v;
     } else if (a == "--ca-file") {
       m.account.caFile = v;
-    } else if (a == "--data" && withData) {
+    } else if (a == "--data") {
       m.data = v;
     } else {
       return fail("unknown option " + a);
@@ -100,53 +112,49 @@ std::optional<MailArgs> mailArgs(const Args& args, const std::string& usage, boo
   return m;
 }
 
-// Puts a checked game file into the game, at the step it waits at.
-bool restoreGame(Game& game, const std::filesystem::path& path, std::string& why) {
-  auto text = readFile(path.string());
-  if (!text) {
-    why = "cannot read " + path.string();
-    return false;
-  }
-  SavedGameParse parsed = parseSavedGame(*text, Car{});
-  if (!parsed.game) {
-    why = path.string() + " is damaged: " + parsed.damage;
-    return false;
-  }
-  SavedGame& s = *parsed.game;
-  game.startDate = s.startDate;
-  game.gameType = s.gameType;
-  game.classFile = s.classFile;
-  game.laps = s.laps;
-  game.trackFile = s.trackFile;
-  game.trackVersion = s.trackVersion;
-  game.rules = s.rules;
-  game.cars = s.cars;
-  game.positions = s.positions;
-  game.currPos = s.currPos;
-  game.currCar = s.currCar;
-  game.results = s.results;
-  game.trapCar = s.trapCar;
-  game.trapSpeed = s.trapSpeed;
-  game.leadChange = s.leadChange;
-  game.moves = s.moves;
-  game.snapshot = s.snapshot;
-  game.gameLogArray = s.gameLogArray;
-  game.log.rows = s.logRows;
-  game.currRound = static_cast<int>(game.gameLogArray.size()) - 1;
-  game.currStep = static_cast<int>(game.gameLogArray.back().size()) - 1;
+// Opens a game file with the game-file reader, as the window does: the class and the
+// circuit it names are loaded and the game resumes at the step it waits at.
+bool openGame(Game& game, const std::filesystem::path& path, std::string& why) {
   game.gameFileName = path.string();
-  return true;
+  switch (gameFileOpen(game, path)) {
+    case OpenResult::Opened:
+      return true;
+    case OpenResult::NotFound:
+      why = "cannot read " + path.string();
+      return false;
+    case OpenResult::Damaged:
+      why = path.string() + " is damaged";
+      return false;
+    case OpenResult::CriticalError:
+      why = path.string() + " names a race class or a circuit that is not installed";
+      return false;
+  }
+  return false;
+}
+
+std::unique_ptr<Folders> programFolders(const std::optional<std::string>& data) {
+  if (data) return std::make_unique<FolderTree>(*data);
+  const std::filesystem::path exeDir = executableDirectory();
+  const char* home = std::getenv("HOME");
+  return std::make_unique<ProgramFolders>(ProgramFolders::locate(
+      exeDir, exeDir.parent_path() / "share" / "tarmaq",
+      std::filesystem::path(home ? home : ".") / ".local" / "share" / "tarmaq"));
 }
 
 struct MailRun {
   ConsoleFrontend frontend;
   MemorySettings settings;
+  std::unique_ptr<Folders> folders;
+  SeededRandom random;
   CurlMailTransport transport;
   Mailer mailer{transport};
   Game game;
-  explicit MailRun(const MailArgs& m) {
+  explicit MailRun(const MailArgs& m) : folders(programFolders(m.data)) {
+    frontend.localAddress = m.account.fromAddress;
     game.services.frontend = &frontend;
     game.services.settings = &settings;
+    game.services.folders = folders.get();
+    game.services.random = &random;
     game.options.localEMail = m.account.fromAddress;
     mailer.setAccount(m.account);
   }
@@ -155,8 +163,9 @@ struct MailRun {
 }  // namespace
 
 int mailSend(const Args& args) {
-  const std::string usage = std::string("tarmaq-cli mail-send GAME.tmq ") + MailOptions;
-  auto m = mailArgs(args, usage, false);
+  const std::string usage =
+      std::string("tarmaq-cli mail-send GAME.tmq [--data DIR] ") + MailOptions;
+  auto m = mailArgs(args, usage);
   if (!m) return 2;
   if (m->rest.size() != 1) {
     std::cerr << "usage: " << usage << "\n";
@@ -164,7 +173,7 @@ int mailSend(const Args& args) {
   }
   MailRun run(*m);
   std::string why;
-  if (!restoreGame(run.game, std::filesystem::absolute(m->rest[0]), why)) {
+  if (!openGame(run.game, std::filesystem::absolute(m->rest[0]), why)) {
     std::cerr << why << "\n";
     return 2;
   }
@@ -181,27 +190,17 @@ int mailSend(const Args& args) {
 
 int mailCheck(const Args& args) {
   const std::string usage = std::string("tarmaq-cli mail-check [--data DIR] ") + MailOptions;
-  auto m = mailArgs(args, usage, true);
+  auto m = mailArgs(args, usage);
   if (!m) return 2;
   if (!m->rest.empty()) {
     std::cerr << "usage: " << usage << "\n";
     return 2;
   }
-  const std::filesystem::path exeDir = executableDirectory();
-  std::unique_ptr<Folders> folders;
-  if (m->data)
-    folders = std::make_unique<FolderTree>(*m->data);
-  else
-    folders = std::make_unique<ProgramFolders>(ProgramFolders::locate(
-        exeDir, exeDir.parent_path() / "share" / "tarmaq",
-        std::filesystem::path(std::getenv("HOME") ? std::getenv("HOME") : ".") / ".local" /
-            "share" / "tarmaq"));
   MailRun run(*m);
-  run.game.services.folders = folders.get();
   std::vector<std::pair<int, std::string>> resumed;
   run.mailer.openGame = [&](Game& game, const std::filesystem::path& path) {
     std::string why;
-    if (!restoreGame(game, path, why)) {
+    if (!openGame(game, path, why)) {
       std::cerr << why << "\n";
       return false;
     }

@@ -86,7 +86,10 @@ void runFollowUps(Game& game, const std::string& step) {
     rollCommand(game, RollBy::Program);
     return;
   }
-  if (o.autoMail && game.gameType == 1 && endsWith(step, "WAIT") && activeCarIsRemote(game) &&
+  // The race that ends here is mailed as well, so that every player sees the podium;
+  // a finished race handed back on a load stores nothing and is not mailed again.
+  if (o.autoMail && game.gameType == 1 &&
+      ((endsWith(step, "WAIT") && activeCarIsRemote(game)) || step == "SHOW RSLT") &&
       game.services.followUps)
     game.services.followUps->autoMail(game);
 }

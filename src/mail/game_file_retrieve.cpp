@@ -136,6 +136,7 @@ std::filesystem::path receivedGamePath(const std::filesystem::path& folder, cons
 RetrieveReport gameFileRetrieve(Game& game, Mailer& mailer, bool quiet) {
   RetrieveReport report;
   std::vector<std::pair<Taken, std::string>> taken;
+  bool cancelled = false;  // the player knows why nothing came
   {
     MailSession session(game, mailer, "Checking the inbox...");
     MailResult r = session.result();
@@ -148,6 +149,7 @@ RetrieveReport gameFileRetrieve(Game& game, Mailer& mailer, bool quiet) {
     if (!r) {
       report.ok = false;
       report.error = r.error;
+      cancelled = r.cancelled;
     } else {
       const std::filesystem::path folder = game.services.folders->games();
       std::error_code ec;
@@ -168,7 +170,7 @@ RetrieveReport gameFileRetrieve(Game& game, Mailer& mailer, bool quiet) {
       }
     }
   }
-  if (!report.ok && !quiet && game.services.frontend)
+  if (!report.ok && !quiet && !cancelled && game.services.frontend)
     game.services.frontend->ask({"E-Mail Not Checked",
                                  "The inbox could not be checked for games.\r\n\r\n" + report.error,
                                  MessageIcon::Error, MessageButtons::Ok});

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/game_state.h"
 
@@ -19,12 +20,18 @@ enum class SendOutcome {
 };
 
 // Whether the game may be sent now: an e-mail game at a waiting step (or at the mail
-// entry behind one), with no result pause running.
+// entry behind one), with no result pause running; or a finished e-mail race that
+// other players take part in.
 bool canSendGame(const Game& game);
+// A finished e-mail race ("SHOW RSLT").
+bool raceFinishedByMail(const Game& game);
+// The distinct addresses of the game's players other than this installation's.
+std::vector<std::string> otherPlayers(const Game& game);
 
 // Records "MAIL SENT " + the address once per waiting step, saves the game, and mails
 // the file (in the body and attached). A failure tells the player why and enables
-// "Send Mail" again, so the game can be sent once more.
+// "Send Mail" again, so the game can be sent once more. A finished race is saved and
+// mailed to every other player, with nothing recorded.
 SendOutcome gameFileSend(Game& game, Mailer& mailer);
 
 // The automatic send after a stored step: the mail half of the follow-ups. The save

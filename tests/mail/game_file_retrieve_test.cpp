@@ -151,5 +151,13 @@ TEST_F(RetrieveFixture, AnInboxThatCannotBeReachedIsToldUnlessTheCheckIsQuiet) {
   EXPECT_NE(bob.frontend.messages[0].text.find("could not be reached"), std::string::npos);
 }
 
+TEST_F(RetrieveFixture, ACheckThePlayerCancelledEndsWithoutAnErrorMessage) {
+  bob.frontend.cancelMail = true;
+  const RetrieveReport r = check();
+  EXPECT_FALSE(r.ok);
+  EXPECT_TRUE(bob.frontend.messages.empty());
+  EXPECT_TRUE(transport.accounts.empty());  // cancelled before anything was opened
+}
+
 }  // namespace
 }  // namespace tarmaq

@@ -106,5 +106,42 @@ TEST_F(SendFixture, TheTurnControllerMailsAtAWaitingStepOfARemotePlayer) {
   EXPECT_EQ(round().back(), "MAIL SENT bob@example.test");
 }
 
+TEST_F(SendFixture, AFinishedRaceGoesOnceToEveryOtherPlayerWhenItEndsHere) {
+  MailFollowUps follow(alice.mailer, nullptr);
+  game().services.followUps = &follow;
+  game().options.autoMail = true;
+  // A third player, and bob driving a second car under his address in capitals.
+  for (const char* address : {"carol@example.test", "BOB@example.test"}) {
+    Car car = alice.car(1);
+    car.eMail = address;
+    game().cars.push_back(car);
+    game().positions.push_back(game().carCount() - 1);
+  }
+  alice.waitFor(0);
+  advanceGame(game(), "SHOW RSLT");
+  ASSERT_EQ(transport.sent.size(), 2u);
+  EXPECT_EQ(transport.sent[0].mail.toAddress, "bob@example.test");
+  EXPECT_EQ(transport.sent[1].mail.toAddress, "carol@example.test");
+  EXPECT_EQ(round().back(), "SHOW RSLT");  // nothing is recorded behind the results
+  EXPECT_EQ(transport.sent[1].mail.body, gameMailBody(testing::readText(game().gameFileName)));
+  EXPECT_EQ(alice.frontend.messages.back().text,
+            "The game file: race.tmq\r\nhas been sent to: bob@example.test, carol@example.test");
+
+  // Handed back on a load, the finished race is not mailed again; the button still can.
+  advanceGame(game(), "SHOW RSLT");
+  EXPECT_EQ(transport.sent.size(), 2u);
+  EXPECT_TRUE(canSendGame(game()));
+  EXPECT_EQ(gameFileSend(game(), alice.mailer), SendOutcome::Sent);
+  EXPECT_EQ(transport.sent.size(), 4u);
+}
+
+TEST_F(SendFixture, AFinishedRaceOfLocalPlayersOnlyIsNotSent) {
+  alice.car(1).eMail = "ALICE@example.test";
+  game().gameLogArray = {{"", "SHOW RSLT"}};
+  EXPECT_FALSE(canSendGame(game()));
+  EXPECT_EQ(gameFileSend(game(), alice.mailer), SendOutcome::NotWaiting);
+  EXPECT_TRUE(transport.sent.empty());
+}
+
 }  // namespace
 }  // namespace tarmaq

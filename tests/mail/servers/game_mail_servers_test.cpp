@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/run_cli.h"
+#include "email_race.h"
 #include "gamefile/game_file_writer.h"
 #include "mail/curl/curl_transport.h"
 #include "mail/game_file_retrieve.h"
@@ -150,14 +151,17 @@ TEST(GameMailOverServers, SubmissionOverStartTlsWithTheCertificateVerified) {
 TEST(GameMailOverServers, TheCommandLineSendsAndChecks) {
   REQUIRE_MAIL_SERVERS();
   testing::MailServers& s = *runningServers();
-  MemoryMailTransport unused;
-  MailGame alice(unused, "alice");
-  alice.waitFor(1);
+  // A race on a shipped circuit that waits for bob, not yet mailed.
+  testing::EmailInstallation alice("alice", s.account("alice"), 3);
+  alice.game.options.autoMail = false;
+  ASSERT_TRUE(buildNewGame(alice.game, testing::emailRaceSetup("BrackwoodRing.trk", 1)));
+  const std::string waiting = testing::playUntilAnotherPlayersTurn(alice);
+  ASSERT_TRUE(endsWith(waiting, "WAIT")) << waiting;
+  const int round = alice.game.currRound;
   const std::filesystem::path file = alice.gamesFolder() / "cli race.tmq";
   ASSERT_TRUE(gameFileSave(alice.game, file));
-  const std::filesystem::path password = alice.folders.root() / "password";
-  std::ofstream(password) << "alicepw\n";
-  std::ofstream(alice.folders.root() / "bobpw") << "bobpw\n";
+  for (const char* user : {"alice", "bob"})
+    std::ofstream(alice.folders.root() / (std::string(user) + "pw")) << user << "pw\n";
   auto options = [&](const std::string& user) {
     return std::vector<std::string>{
         "--smtp",          "smtp://127.0.0.1:" + std::to_string(s.submissionPort()),
@@ -167,15 +171,18 @@ TEST(GameMailOverServers, TheCommandLineSendsAndChecks) {
         "--local-email",   user + "@example.test",
         "--ca-file",       s.certificate().string()};
   };
-  std::filesystem::rename(password, alice.folders.root() / "alicepw");
-  std::vector<std::string> send = {"mail-send", file.string()};
+  std::vector<std::string> send = {"mail-send", file.string(), "--data",
+                                   alice.folders.root().string()};
   for (auto& o : options("alice")) send.push_back(o);
   CliResult sent = runCli(send);
   ASSERT_EQ(sent.status, 0) << sent.err;
   EXPECT_NE(sent.err.find("has been sent to: bob@example.test"), std::string::npos) << sent.err;
   EXPECT_NE(readText(file).find("MAIL SENT bob@example.test"), std::string::npos);
 
+  // Bob's installation has the circuit and the class, and games of its own.
   testing::TempFolders bobData;
+  bobData.add("Classes", testing::shippedData("Classes/Modern.cls"));
+  bobData.add("Tracks", testing::shippedData("Tracks/BrackwoodRing.trk"));
   std::vector<std::string> check = {"mail-check", "--data", bobData.root().string()};
   for (auto& o : options("bob")) check.push_back(o);
   CliResult got;
@@ -186,12 +193,26 @@ TEST(GameMailOverServers, TheCommandLineSendsAndChecks) {
   }
   ASSERT_EQ(got.status, 0) << got.err;
   EXPECT_NE(got.out.find("{\"file\":\"" + (bobData.root() / "Games" / "cli race.tmq").string() +
-                         "\",\"subject\":\"Tarmaq GameFile: cli race.tmq\",\"currRound\":0,"
-                         "\"waitingStep\":\"ROLL GEAR WAIT\"}"),
+                         "\",\"subject\":\"Tarmaq GameFile: cli race.tmq\",\"currRound\":" +
+                         std::to_string(round) + ",\"waitingStep\":\"" + waiting + "\"}"),
             std::string::npos)
-      << got.out;
+      << got.out << got.err;
   EXPECT_EQ(runCli(check).out, "[]\n");
   EXPECT_EQ(runCli({"mail-check", "--smtp", "ftp://x"}).status, 2);
+
+  // Without the circuit the received game is written but cannot be opened: the reader
+  // says why and the check lists nothing as opened.
+  ASSERT_EQ(runCli(send).status, 0);
+  testing::TempFolders bare;
+  check[2] = bare.root().string();
+  for (int tries = 0; tries < 50; ++tries) {
+    got = runCli(check);
+    if (got.err.find("cli race.tmq") != std::string::npos) break;
+    usleep(100000);
+  }
+  EXPECT_EQ(got.out, "[]\n");
+  EXPECT_NE(got.err.find("not installed"), std::string::npos) << got.err;
+  EXPECT_TRUE(std::filesystem::exists(bare.root() / "Games" / "cli race.tmq"));
 }
 
 TEST(ClientWindow, TheMailProgramGetsEveryArgumentAsItIsWithoutAShell) {
