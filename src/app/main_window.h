@@ -23,9 +23,11 @@ class DiePanelWidget;
 class DriverCardWidget;
 class InfoPanel;
 class MovePanelWidget;
+class NewGameFlow;
 class QtFrontend;
 class TrackViewWidget;
 struct LayoutInput;
+struct NewGameSetup;
 
 struct ShellServices {
   SettingsStore* settings = nullptr;
@@ -59,6 +61,9 @@ class MainWindow final : public QMainWindow {
   bool openFromCommandLine(QString argument);
   // Applies the stored placement, band, mode and zoom.
   void restoreSettings();
+
+  // The dialogs that set up a new race; a finished set-up replaces the current game.
+  NewGameFlow& newGameFlow();
 
   // The file dialogs; the tests put their own choosers here.
   std::function<QString()> chooseOpenFile;
@@ -102,12 +107,15 @@ class MainWindow final : public QMainWindow {
   void addDriverCommentCommand();
   void viewResizeDragged(int viewHeight);
   void storeSettings();
+  void startNewGame(const NewGameSetup& setup);
+  void showGameRules();
 
   Game game_;
   std::unique_ptr<QtFrontend> frontend_;
   GameFollowUps followUps_;
   ShellServices services_;
   bool closing_ = false;
+  NewGameFlow* newGame_ = nullptr;
 
   QToolBar* toolbar_ = nullptr;
   std::map<std::string, QAction*> toolbarActions_;

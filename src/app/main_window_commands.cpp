@@ -10,6 +10,7 @@
 #include "app/driver_comment_dialog.h"
 #include "app/info_panel.h"
 #include "app/main_window.h"
+#include "app/new_game_flow.h"
 #include "app/pictures.h"
 #include "app/qt_frontend.h"
 #include "app/track_view_widget.h"
@@ -190,13 +191,14 @@ void MainWindow::renderRecentGames() {
 }
 
 void MainWindow::toolbarCommand(const std::string& key) {
-  if (key == "LoadGame") {
+  if (key == "NewGame") {
+    newGameFlow().start();
+  } else if (key == "LoadGame") {
     loadGameCommand();
   } else if (key == "SaveGame") {
     saveGame(false);
   } else if (key == "GameRules") {
-    RulesView view(game_, this);
-    view.exec();
+    showGameRules();
   } else if (key == "TrackInfo") {
     showTrackInfo();
   } else if (key == "RefreshView") {

@@ -1,0 +1,52 @@
+// The main window's part in setting up a new race: it opens the set-up dialogs and,
+// when they are done, puts the new game in place of the current one.
+#include "app/main_window.h"
+#include "app/new_game_flow.h"
+#include "app/qt_frontend.h"
+#include "app/rules_window.h"
+#include "engine/dates.h"
+#include "engine/timers.h"
+#include "mail/address_book.h"
+#include "setup/new_game.h"
+
+namespace tarmaq {
+
+NewGameFlow& MainWindow::newGameFlow() {
+  if (!newGame_) {
+    newGame_ = new NewGameFlow(this, {services_.folders, services_.settings, services_.random,
+                                      frontend_.get(), &game_.options});
+    newGame_->finished = [this](const NewGameSetup& setup) { startNewGame(setup); };
+  }
+  return *newGame_;
+}
+
+void MainWindow::startNewGame(const NewGameSetup& chosen) {
+  // The current game is only replaced now, and not before it could be saved.
+  if (game_.controls.menu.get(control::SaveGameMenu).enabled && game_.startDate != 0) {
+    const Answer a = frontend_->ask({"Save Current Game",
+                                     "Save changes to the current game before starting a new one?",
+                                     MessageIcon::Question, MessageButtons::YesNo});
+    if (a == Answer::Yes && !saveGame(true)) return;
+  }
+  NewGameSetup setup = chosen;
+  setup.startDate = dateNow();
+  stopAllTimers(game_);
+  const bool built = getNewGameInfo(game_, setup) && newGameRound0(game_, setup);
+  if (built && setup.gameType == 1) {
+    game_.options.localEMail = setup.localEMail;
+    if (services_.settings) rememberGameAddresses(*services_.settings, game_);
+  }
+  game_.controls.standingsStale = true;
+  game_.controls.startingGridStale = true;
+  game_.controls.windowTitleStale = true;
+  render();
+  // A missing race class or circuit has been reported: the program cannot go on.
+  if (!built) close();
+}
+
+void MainWindow::showGameRules() {
+  RulesWindow window(game_.rules, this);
+  window.exec();
+}
+
+}  // namespace tarmaq
