@@ -45,8 +45,9 @@ void MainWindow::startNewGame(const NewGameSetup& chosen) {
 }
 
 void MainWindow::showGameRules() {
-  RulesWindow window(game_.rules, this);
-  window.exec();
+  auto* window = new RulesWindow(game_.rules, this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->open();
 }
 
 }  // namespace tarmaq

@@ -168,6 +168,15 @@ std::optional<Message> NewGameDialog::tickDriver(int s, int d, bool ticked) {
                    MessageIcon::Warning, MessageButtons::Ok};
   box = ticked;
   selected += ticked ? 1 : -1;
+  // A driver dropped makes room again: the first free slot can take a team, as it
+  // could had the room been there when the slot before it was filled.
+  if (!ticked && selected < maximumDrivers())
+    for (int o = 1; o < TeamSlots; ++o)
+      if (slots[static_cast<std::size_t>(o)].team < 0) {
+        if (slots[static_cast<std::size_t>(o - 1)].team >= 0)
+          slots[static_cast<std::size_t>(o)].listEnabled = true;
+        break;
+      }
   return std::nullopt;
 }
 

@@ -47,6 +47,12 @@ TEST(NewGameDialog, TheEleventhDriverOnATenPlaceCircuitIsRefused) {
   ASSERT_TRUE(refused);
   EXPECT_EQ(refused->title, "Maximum Drivers Selected");
   EXPECT_TRUE(f.d.okEnabled());
+  EXPECT_FALSE(f.d.slots[6].listEnabled);
+  // Dropping a driver makes room for a team in the next free slot.
+  f.d.tickDriver(4, 0, false);
+  EXPECT_TRUE(f.d.slots[6].listEnabled);
+  EXPECT_FALSE(f.d.slots[7].listEnabled);
+  f.d.tickDriver(4, 0, true);
   // A smaller circuit chosen after ticking disables OK.
   f.d.chooseCircuit(f.circuitWithPlaces(6));
   EXPECT_FALSE(f.d.okEnabled());
