@@ -122,7 +122,15 @@ void TeamSlotWidget::render(const TeamSlot& slot, const std::vector<Team>& teams
                         : QStringLiteral("Driver %1").arg(d + 1));
     box->setChecked(slot.ticked[static_cast<std::size_t>(d)]);
     box->setEnabled(slot.driverEnabled[static_cast<std::size_t>(d)]);
-    paintBehind(box, driver ? std::optional(driver->color) : std::nullopt);
+    // A check box draws its own background only through a style sheet.
+    if (driver) {
+      const bool dark = colorShade(driver->color) == Shade::Dark;
+      box->setStyleSheet(QStringLiteral("QCheckBox{background:%1;color:%2;padding:2px;}")
+                             .arg(fileColor(driver->color).name(),
+                                  dark ? QStringLiteral("white") : QStringLiteral("black")));
+    } else {
+      box->setStyleSheet(QString());
+    }
     picture->setVisible(driver != nullptr);
     if (driver) picture->setPixmap(teamFolderPicture(folders_, driver->picture, true));
   }
