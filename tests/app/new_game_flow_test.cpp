@@ -174,9 +174,15 @@ TEST(NewGameFlow, RemovingTeamTwoMovesTheLaterSlotsUp) {
   EXPECT_FALSE(w.slot(4)->teamList()->isEnabled());
   EXPECT_TRUE(w.slot(3)->teamPicture()->isHidden());
   EXPECT_FALSE(w.slot(1)->teamPicture()->isHidden());
-  // The slot's background is the team colour.
+  // The slot's background is the team colour, each driver box the driver's.
+  const std::vector<Team> table = readEnabledTeams(f.folders, *f.settings);
+  const Team& shown = table[2];
   EXPECT_TRUE(w.slot(1)->autoFillBackground());
+  EXPECT_EQ(w.slot(1)->palette().color(QPalette::Window).rgb(), fileColor(shown.color).rgb());
+  EXPECT_TRUE(
+      w.slot(1)->driverBox(1)->styleSheet().contains(fileColor(shown.drivers[1].color).name()));
   EXPECT_FALSE(w.slot(3)->autoFillBackground());
+  EXPECT_TRUE(w.slot(3)->driverBox(1)->styleSheet().isEmpty());
 }
 
 TEST(NewGameFlow, PitOrderWithThreeAndWithSevenTeams) {
