@@ -31,11 +31,12 @@ void MainWindow::startNewGame(const NewGameSetup& chosen) {
   NewGameSetup setup = chosen;
   setup.startDate = dateNow();
   stopAllTimers(game_);
+  // The Address Book's local address decides, from the first grid roll on, which cars
+  // are driven here.
+  if (setup.gameType == 1) game_.options.localEMail = setup.localEMail;
   const bool built = getNewGameInfo(game_, setup) && newGameRound0(game_, setup);
-  if (built && setup.gameType == 1) {
-    game_.options.localEMail = setup.localEMail;
-    if (services_.settings) rememberGameAddresses(*services_.settings, game_);
-  }
+  if (built && setup.gameType == 1 && services_.settings)
+    rememberGameAddresses(*services_.settings, game_);
   game_.controls.standingsStale = true;
   game_.controls.startingGridStale = true;
   game_.controls.windowTitleStale = true;

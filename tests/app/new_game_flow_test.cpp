@@ -16,6 +16,7 @@
 
 #include "app/address_book_window.h"
 #include "app/new_game_window.h"
+#include "app/panels.h"
 #include "app/pit_order_window.h"
 #include "app/rules_window.h"
 #include "app/starting_grid_window.h"
@@ -401,6 +402,9 @@ TEST(NewGameFlow, AnEMailGameWarnsWithoutMailAndTakesTheAddressBook) {
   EXPECT_EQ(g.cars[2].eMail, "me@here.example");
   EXPECT_EQ(f.settings->value("Settings", "LocalEMail"), "me@here.example");
   EXPECT_EQ(g.options.localEMail, "me@here.example");
+  // The first car is driven here: its grid roll waits at this desk, die shown.
+  EXPECT_TRUE(g.controls.diePanel.visible);
+  EXPECT_TRUE(f.window->diePanel()->isVisibleTo(f.window.get()));
 }
 
 TEST(NewGameFlow, TheEditHooksRebuildTheTeamListsAndTheSlotTakesTheSavedTeam) {
