@@ -30,6 +30,8 @@ PitOrderWindow::PitOrderWindow(PitOrderDialog& model, const std::vector<SetupTea
     for (const SetupTeam& t : teams) list->addItem(QString::fromStdString(t.name));
     auto* label = new QLabel;
     label->setMinimumWidth(160);
+    // Every row as tall as one with its team list, shown or not.
+    grid->setRowMinimumHeight(r, list->sizeHint().height());
     grid->addWidget(color, r, 0);
     grid->addWidget(list, r, 1);
     grid->addWidget(label, r, 2);
@@ -50,7 +52,6 @@ PitOrderWindow::PitOrderWindow(PitOrderDialog& model, const std::vector<SetupTea
       });
     }
   }
-  grid->setRowMinimumHeight(0, 26);
   outer->addWidget(new QLabel(QStringLiteral("Enter")));
   auto* buttons = new QHBoxLayout;
   outer->addLayout(buttons);

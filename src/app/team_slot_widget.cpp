@@ -85,6 +85,13 @@ TeamSlotWidget::TeamSlotWidget(int slot, const Folders* folders, QWidget* parent
     connect(box, &QCheckBox::clicked, this,
             [this, d](bool on) { Q_EMIT driverClicked(slot_, d, on); });
   }
+  // The pictures keep their place while hidden, so the dialog does not grow when the
+  // first team is chosen.
+  for (QLabel* l : {teamPicture_, pictures_[0], pictures_[1]}) {
+    QSizePolicy policy = l->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    l->setSizePolicy(policy);
+  }
   grid->setColumnStretch(5, 1);
   connect(list_, &QComboBox::activated, this,
           [this](int position) { Q_EMIT teamChosen(slot_, position); });
