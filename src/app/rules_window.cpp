@@ -43,7 +43,7 @@ const char* const Captions[RuleCheckBoxes] = {"Bad Starts",
 
 // A row of a frame: a check box, then the lists and number field that belong to it,
 // each with a short caption saying what it sets.
-struct RowSpec {
+struct RuleRow {
   int check;
   int list = -1;
   const char* listCaption = "";
@@ -53,13 +53,13 @@ struct RowSpec {
   const char* numberCaption = "";
 };
 
-struct FrameSpec {
+struct RuleFrame {
   const char* title;
-  std::vector<RowSpec> rows;
+  std::vector<RuleRow> rows;
 };
 
-const std::vector<FrameSpec>& frames() {
-  static const std::vector<FrameSpec> f = {
+const std::vector<RuleFrame>& frames() {
+  static const std::vector<RuleFrame> f = {
       {"Basic Rules",
        {{0, 0, "on rolls of"},
         {1, 1, "on rolls of", -1, "", 0, "spaces"},
@@ -114,12 +114,12 @@ void RulesWindow::build() {
   columns->addLayout(left);
   columns->addLayout(right);
   int frameIndex = 0;
-  for (const FrameSpec& spec : frames()) {
-    auto* frame = new QGroupBox(QString::fromLatin1(spec.title));
-    frame->setObjectName(QString::fromLatin1(spec.title));
+  for (const RuleFrame& shape : frames()) {
+    auto* frame = new QGroupBox(QString::fromLatin1(shape.title));
+    frame->setObjectName(QString::fromLatin1(shape.title));
     auto* grid = new QGridLayout(frame);
     int r = 0;
-    for (const RowSpec& row : spec.rows) {
+    for (const RuleRow& row : shape.rows) {
       auto* box = new QCheckBox(QString::fromLatin1(Captions[row.check]));
       box->setObjectName(QString::fromLatin1(
           RuleKeys[static_cast<std::size_t>(row.check)].data(),
@@ -163,7 +163,7 @@ void RulesWindow::build() {
       }
       ++r;
     }
-    if (spec.rows.front().check == 20) {
+    if (shape.rows.front().check == 20) {
       auto* finish = new QGroupBox(QStringLiteral("Race Finish"));
       auto* fl = new QHBoxLayout(finish);
       nose_ = new QRadioButton(QStringLiteral("Nose of Car"));
