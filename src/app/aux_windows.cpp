@@ -2,7 +2,6 @@
 
 #include <QFormLayout>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -10,7 +9,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSvgRenderer>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -193,29 +191,6 @@ CheatDialog::CheatDialog(const QString& value, QWidget* parent) : QDialog(parent
 }
 
 QString CheatDialog::value() const { return text_->text(); }
-
-RulesView::RulesView(const Game& game, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Game Rules"));
-  auto* layout = new QVBoxLayout(this);
-  auto* table = new QTableWidget(RuleCount, 2);
-  table->setHorizontalHeaderLabels({QStringLiteral("Rule"), QStringLiteral("Setting")});
-  table->verticalHeader()->hide();
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setEnabled(true);
-  for (int i = 0; i < RuleCount; ++i) {
-    const auto key = RuleKeys[static_cast<std::size_t>(i)];
-    table->setItem(
-        i, 0,
-        new QTableWidgetItem(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()))));
-    table->setItem(i, 1, new QTableWidgetItem(QString::number(game.rules[static_cast<Rule>(i)])));
-  }
-  table->resizeColumnsToContents();
-  layout->addWidget(table);
-  auto* ok = new QPushButton(QStringLiteral("OK"));
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  layout->addWidget(ok, 0, Qt::AlignRight);
-  resize(320, 480);
-}
 
 InfoDialog::InfoDialog(const QString& title, const std::vector<std::pair<QString, QString>>& fields,
                        QWidget* parent)

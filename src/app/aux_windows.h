@@ -1,5 +1,5 @@
 // The small windows around a run: the splash, the Start dialog, the About box, the
-// testing dialog, and the read-only rules view.
+// testing dialog, and the information dialogs.
 #pragma once
 
 #include <QDialog>
@@ -84,13 +84,6 @@ class CheatDialog final : public QDialog {
 
  private:
   QLineEdit* text_;
-};
-
-// The current game's rules, read only.
-class RulesView final : public QDialog {
-  Q_OBJECT
- public:
-  RulesView(const Game& game, QWidget* parent = nullptr);
 };
 
 // Two columns of captions and values: Track Information and Corner Properties.

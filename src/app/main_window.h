@@ -27,10 +27,12 @@ class MovePanelWidget;
 class Mailer;
 class MailFollowUps;
 class MailTransport;
+class NewGameFlow;
 class QtFrontend;
 class ThreadedMailTransport;
 class TrackViewWidget;
 struct LayoutInput;
+struct NewGameSetup;
 
 struct ShellServices {
   SettingsStore* settings = nullptr;
@@ -67,6 +69,9 @@ class MainWindow final : public QMainWindow {
   bool openFromCommandLine(QString argument);
   // Applies the stored placement, band, mode and zoom.
   void restoreSettings();
+
+  // The dialogs that set up a new race; a finished set-up replaces the current game.
+  NewGameFlow& newGameFlow();
 
   // The file dialogs; the tests put their own choosers here.
   std::function<QString()> chooseOpenFile;
@@ -121,12 +126,15 @@ class MainWindow final : public QMainWindow {
   void setupMail();
   void renderMailCommands();
   void mailCheckTick();
+  void startNewGame(const NewGameSetup& setup);
+  void showGameRules();
 
   Game game_;
   std::unique_ptr<QtFrontend> frontend_;
   GameFollowUps followUps_;
   ShellServices services_;
   bool closing_ = false;
+  NewGameFlow* newGame_ = nullptr;
 
   std::unique_ptr<MailTransport> ownTransport_;
   std::unique_ptr<ThreadedMailTransport> mailThread_;

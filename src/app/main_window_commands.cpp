@@ -11,6 +11,7 @@
 #include "app/info_panel.h"
 #include "app/main_window.h"
 #include "app/options_dialog.h"
+#include "app/new_game_flow.h"
 #include "app/pictures.h"
 #include "app/qt_frontend.h"
 #include "app/track_view_widget.h"
@@ -191,13 +192,14 @@ void MainWindow::renderRecentGames() {
 }
 
 void MainWindow::toolbarCommand(const std::string& key) {
-  if (key == "LoadGame") {
+  if (key == "NewGame") {
+    newGameFlow().start();
+  } else if (key == "LoadGame") {
     loadGameCommand();
   } else if (key == "SaveGame") {
     saveGame(false);
   } else if (key == "GameRules") {
-    RulesView view(game_, this);
-    view.exec();
+    showGameRules();
   } else if (key == "TrackInfo") {
     showTrackInfo();
   } else if (key == "RefreshView") {

@@ -37,11 +37,15 @@ constexpr std::array<RuleDescription, 14> Descriptions = {{
     {Rule::FrontCollisions, "Possible Front Collisions (Body Wear)"},
 }};
 
-const char* describe(Rule r) {
+}  // namespace
+
+const char* ruleDescription(Rule r) {
   for (const auto& d : Descriptions)
     if (d.rule == r) return d.text;
   return nullptr;
 }
+
+namespace {
 
 // "1" for a threshold of 1, else "1 - " and the threshold.
 std::string fromOne(int value) { return value == 1 ? "1" : "1 - " + std::to_string(value); }
@@ -105,7 +109,7 @@ void writeRaceHeader(Game& game, const std::locale& locale) {
 
   for (int i = 0; i <= static_cast<int>(Rule::EngineForSpace); ++i) {
     const Rule r = static_cast<Rule>(i);
-    const char* text = describe(r);
+    const char* text = ruleDescription(r);
     if (game.rules[r] != 1 || !text) continue;
     line(game, 36, std::string("Active Rule: ") + text);
     ruleDetails(game, r);

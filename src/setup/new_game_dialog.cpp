@@ -150,7 +150,61 @@ std::optional<Message> NewGameDialog::tickDriver(int s, int d, bool ticked) {
                    MessageIcon::Warning, MessageButtons::Ok};
   box = ticked;
   selected += ticked ? 1 : -1;
+  // A driver dropped makes room again: the first free slot can take a team, as it
+  // could had the room been there when the slot before it was filled.
+  if (!ticked && selected < maximumDrivers())
+    for (int o = 1; o < TeamSlots; ++o)
+      if (slots[static_cast<std::size_t>(o)].team < 0) {
+        if (slots[static_cast<std::size_t>(o - 1)].team >= 0)
+          slots[static_cast<std::size_t>(o)].listEnabled = true;
+        break;
+      }
   return std::nullopt;
+}
+
+void NewGameDialog::reloadTeams(const Folders& folders, const SettingsStore& settings) {
+  struct Kept {
+    std::string name;
+    std::array<bool, 2> ticked;
+  };
+  std::vector<Kept> kept;
+  for (const TeamSlot& slot : slots)
+    if (slot.team >= 0 && slot.team < static_cast<int>(teams.size()))
+      kept.push_back({teams[static_cast<std::size_t>(slot.team)].name, slot.ticked});
+  teams = enabledTeams(folders, settings);
+  for (TeamSlot& slot : slots) slot = TeamSlot{};
+  selected = 0;
+  slots[0].listEnabled = true;
+  slots[0].editEnabled = true;
+  int next = 0;
+  for (const Kept& k : kept) {
+    if (!chooseTeamByName(next, k.name)) continue;
+    for (int d = 0; d < 2; ++d)
+      if (!k.ticked[static_cast<std::size_t>(d)]) tickDriver(next, d, false);
+    ++next;
+  }
+}
+
+bool NewGameDialog::chooseTeamByName(int slot, const std::string& name) {
+  if (slot < 0 || slot >= TeamSlots) return false;
+  for (std::size_t t = 0; t < teams.size(); ++t)
+    if (teams[t].name == name) {
+      teamSlotChanged(slot, static_cast<int>(t) + 1);
+      return slots[static_cast<std::size_t>(slot)].team == static_cast<int>(t);
+    }
+  return false;
+}
+
+std::vector<std::string> NewGameDialog::tickedDriverNames() const {
+  std::vector<std::string> names;
+  for (const TeamSlot& slot : slots) {
+    if (slot.team < 0 || slot.team >= static_cast<int>(teams.size())) continue;
+    for (int d = 0; d < 2; ++d)
+      if (slot.ticked[static_cast<std::size_t>(d)])
+        names.push_back(
+            teams[static_cast<std::size_t>(slot.team)].drivers[static_cast<std::size_t>(d)].name);
+  }
+  return names;
 }
 
 bool NewGameDialog::okEnabled() const {
@@ -202,6 +256,31 @@ void PitOrderDialog::switchRow(int row) {
 
 PitAssignment PitOrderDialog::assignment(const std::vector<SetupTeam>& teams) const {
   return pitAssignment(teams, rowTeam, switched);
+}
+
+std::vector<PitOrderDialog::Row> PitOrderDialog::rows(const std::vector<SetupTeam>& teams) const {
+  std::vector<Row> out(10);
+  const int shown = static_cast<int>(rowTeam.size());
+  const PitAssignment a = assignment(teams);
+  for (int r = 0; r < 10; ++r) {
+    Row& row = out[static_cast<std::size_t>(r)];
+    row.color = a.colors[static_cast<std::size_t>(r)];
+    row.listShown = r < shown;
+    if (r < shown) row.team = rowTeam[static_cast<std::size_t>(r)];
+  }
+  // With more than five teams the rows of a pair belong to two teams: no labels.
+  for (int j = 0; j < 5 && j < shown; ++j) {
+    if (j + 5 < shown) continue;
+    const int t = rowTeam[static_cast<std::size_t>(j)];
+    if (t < 0 || t >= static_cast<int>(teams.size())) continue;
+    const SetupTeam& team = teams[static_cast<std::size_t>(t)];
+    if (!team.bothDriversOfTheTeam()) continue;
+    const bool sw = std::find(switched.begin(), switched.end(), j) != switched.end();
+    out[static_cast<std::size_t>(j)].driverLabel = team.drivers[sw ? 1 : 0].name;
+    out[static_cast<std::size_t>(j + 5)].driverLabel = team.drivers[sw ? 0 : 1].name;
+    out[static_cast<std::size_t>(j)].switchShown = true;
+  }
+  return out;
 }
 
 StartingGridDialog::StartingGridDialog(int cars) {

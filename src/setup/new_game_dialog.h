@@ -51,6 +51,7 @@ struct NewGameDialog {
   int raceType = 1;
   int circuit = 0;
   int selected = 0;  // drivers ticked
+  int page = 0;      // 0: slots 1-5 shown, 1: slots 6-10
   RulesDialog rules;
 
   // Fills the lists from the folders and the team files enabled in the settings.
@@ -67,6 +68,21 @@ struct NewGameDialog {
   // "OK": at least one driver, no more than the circuit's places, a race length.
   bool okEnabled() const;
 
+  // "Show the next 5 teams" is offered once the sixth slot can take a team.
+  bool nextTeamsOffered() const { return slots[5].listEnabled || slots[5].team >= 0; }
+  void showPage(int p) { page = p == 1 ? 1 : 0; }
+
+  // The team table read again from the enabled team files (after a team was saved or
+  // the file list changed). Slots keep their team when it is still there, by name, and
+  // their unticked drivers stay unticked; the others are emptied and the gap closes.
+  void reloadTeams(const Folders& folders, const SettingsStore& settings);
+  // Puts a team into a slot by name, as the team editor's save does; false when the
+  // table has no such team.
+  bool chooseTeamByName(int slot, const std::string& name);
+
+  // The captions of the ticked drivers in car order, for the Address Book.
+  std::vector<std::string> tickedDriverNames() const;
+
   NewGameSetup toSetup(const std::string& localEMail) const;
 };
 
@@ -80,6 +96,17 @@ struct PitOrderDialog {
   void chooseTeam(int row, int team);
   void switchRow(int row);
   PitAssignment assignment(const std::vector<SetupTeam>& teams) const;
+
+  // What row i shows: its pit colour, its team list, and the driver label and "Switch"
+  // button of a team whose two drivers take the pair of rows j and j + 5.
+  struct Row {
+    std::uint32_t color = 0xC0C0C0;
+    bool listShown = false;
+    int team = -1;
+    std::string driverLabel;  // empty: hidden
+    bool switchShown = false;
+  };
+  std::vector<Row> rows(const std::vector<SetupTeam>& teams) const;
 };
 
 // The Starting Grid dialog: the car on each grid position.
