@@ -57,8 +57,7 @@ bool parseArgs(const Args& args, RenderArgs& r) {
     const bool hasValue = i + 1 < args.size();
     if (a == "--size" && hasValue) {
       char extra = 0;
-      if (std::sscanf(args[++i].c_str(), "%dx%d%c", &r.width, &r.height, &extra) != 2)
-        return false;
+      if (std::sscanf(args[++i].c_str(), "%dx%d%c", &r.width, &r.height, &extra) != 2) return false;
     } else if (a == "--zoom" && hasValue) {
       float z = 0;
       if (!readFloat(args[++i], z)) return false;
