@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/pictures.h"
+
 namespace tarmaq {
 
 struct Game;
@@ -45,6 +47,9 @@ class TrackViewWidget : public QWidget {
 
   Game& game_;
   QImage picture_;
+  // The pointer last set, so that a pointer move sets it only when it changes.
+  ViewCursorPicture shownCursor_ = ViewCursorPicture::Resize;
+  qreal shownCursorRatio_ = 0;
 };
 
 }  // namespace tarmaq
