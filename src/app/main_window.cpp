@@ -52,6 +52,7 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
   game_.speedFactor = game_.options.speedFactor();
 
   frontend_->render = [this] { render(); };
+  frontend_->track = &game_.track;
   frontend_->timerFired = [this](TimerId id) { run([id](Game& g) { fireTimer(g, id); }); };
   frontend_->drawDieFrame = [this](int kind, int face) {
     diePanel_->show();
@@ -111,6 +112,7 @@ void MainWindow::buildArea() {
 void MainWindow::connectPanels() {
   connect(diePanel_, &DiePanelWidget::rollRequested, this,
           [this] { run([](Game& g) { rollCommand(g, RollBy::Player); }); });
+  connect(diePanel_, &DiePanelWidget::moveOnRequested, this, [this] { run(moveOnCommand); });
   connect(movePanel_, &MovePanelWidget::laneClicked, this,
           [this](int lane) { run([lane](Game& g) { moveButtonClick(g, lane); }); });
   connect(movePanel_, &MovePanelWidget::acceptClicked, this, [this] { run(acceptMoveCommand); });
