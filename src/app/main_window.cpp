@@ -123,6 +123,9 @@ void MainWindow::connectPanels() {
   trackView_->selectPressed = [this](float x, float y) {
     run([x, y](Game& g) { pointerPress(g, PointerButton::Left, x, y); });
   };
+  trackView_->rightPressed = [this](float x, float y) {
+    run([x, y](Game& g) { pointerPress(g, PointerButton::Right, x, y); });
+  };
   connect(card_, &DriverCardWidget::gearClicked, this,
           [this](int gear) { run([gear](Game& g) { selectGear(g, gear); }); });
   connect(info_, &InfoPanel::viewChosen, this, [this](InfoPanel::View v) {

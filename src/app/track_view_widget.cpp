@@ -75,6 +75,8 @@ void TrackViewWidget::mousePressEvent(QMouseEvent* event) {
     pointerPressed(game_, x, y);
     if (game_.view.mode == PointerMode::Select && !game_.view.resizeArmed && selectPressed)
       selectPressed(x, y);
+  } else if (event->button() == Qt::RightButton && rightPressed) {
+    rightPressed(x, y);
   }
   afterInput();
 }

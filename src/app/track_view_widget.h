@@ -29,6 +29,8 @@ class TrackViewWidget : public QWidget {
   std::function<void(int)> resizeRequested;
   // A left-button press in "Select" mode: planning and selecting are the move code's.
   std::function<void(float x, float y)> selectPressed;
+  // A right-button press, in any mode: it accepts a complete move.
+  std::function<void(float x, float y)> rightPressed;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -176,11 +176,14 @@ struct WindowRace {
         if (a.arg == 1 && n > 0) {
           if (auto at = spaceOnView(ahead)) {
             const std::size_t before = game().moves.size();
+            const std::size_t asked = fixture.asked.size();
             click(w.trackView(), Qt::LeftButton, *at);
             ++trackClicks;
-            // The click planned exactly that step, or a warning ended the planning.
+            // The click planned exactly that step, or a warning stopped it.
             if (game().moves.size() == before + 1) {
               EXPECT_EQ(game().moves.back(), ahead);
+            } else {
+              EXPECT_GT(fixture.asked.size(), asked) << "a click on the space ahead did nothing";
             }
             break;
           }
@@ -194,8 +197,13 @@ struct WindowRace {
       case DriverAction::Accept:
         // A complete move goes with a right click on the track, now and then.
         if (game().controls.diePanel.valueText == "0" && actions % 2 == 0) {
+          const int round = game().currRound, stepIndex = game().currStep;
           click(w.trackView(), Qt::RightButton);
           ++trackAccepts;
+          // The move was accepted: the game went on from its waiting step.
+          EXPECT_FALSE(game().currRound == round && game().currStep == stepIndex &&
+                       step() == "MOVE WAIT")
+              << "a right click on the track did not accept the move";
         } else {
           click(w.movePanel()->acceptButton());
         }
