@@ -13,7 +13,6 @@ constexpr int CardLeft = 4;
 constexpr int DieAboveViewBottom = 140;
 constexpr int MoveAboveDie = 85;
 constexpr int PanelLeft = 8;
-constexpr int PanelGap = 2;  // between the move panel and the die below it
 }  // namespace
 
 LayoutRects computeLayout(const LayoutInput& in) {
@@ -31,7 +30,7 @@ LayoutRects computeLayout(const LayoutInput& in) {
   r.diePanel = QRect(QPoint(PanelLeft, viewBottom - DieAboveViewBottom), in.diePanel);
   // The move panel stands 85 pixels above the die, or higher when the style makes it
   // taller than that: it never covers the die's caption.
-  const int moveAbove = std::max(MoveAboveDie, in.movePanel.height() + PanelGap);
+  const int moveAbove = std::max(MoveAboveDie, in.movePanel.height());
   r.movePanel = QRect(QPoint(PanelLeft, r.diePanel.y() - moveAbove), in.movePanel);
   const int bandTop = viewBottom + t + BandGap;
   const int bandHeight = std::max(0, h - BottomMargin - bandTop);
