@@ -122,6 +122,15 @@ TEST(CornerProperties, AClickOnACornerSignShowsThatCorner) {
   EXPECT_EQ(g.gameLogArray, stepsBefore);
 }
 
+TEST(StartDialog, StandsOnBlack) {
+  StartDialog dialog(true);
+  dialog.show();
+  QApplication::processEvents();
+  const QImage shot = dialog.grab().toImage();
+  ASSERT_FALSE(shot.isNull());
+  EXPECT_EQ(shot.pixelColor(2, shot.height() - 3).rgb(), QColor(Qt::black).rgb());
+}
+
 TEST(ViewCursors, EachModeHasItsOwnPointerDrawnAtTheScreensDensity) {
   const ViewCursorPicture all[] = {ViewCursorPicture::Select, ViewCursorPicture::ZoomView,
                                    ViewCursorPicture::TranslateView, ViewCursorPicture::Resize};
