@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcurl4-openssl-dev qtkeychain-qt6-dev
+  # The tables' faces: a narrow heavy and a geometric book face, and the fallbacks.
+  fonts-urw-base35 fonts-dejavu-core
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(xvfb xauth clang libclang-rt-14-dev)

@@ -59,7 +59,9 @@ void SplashWindow::finish() {
 StartDialog::StartDialog(bool hasRecentGame, QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setWindowTitle(QStringLiteral("Tarmaq"));
-  setStyleSheet(QStringLiteral("StartDialog{background:black;} QToolButton{border:none;}"));
+  // By object name: a type selector would need the namespace spelt the style sheet's way.
+  setObjectName(QStringLiteral("StartDialog"));
+  setStyleSheet(QStringLiteral("#StartDialog{background:black;} QToolButton{border:none;}"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(20, 16, 20, 16);
   layout->setSpacing(10);

@@ -161,6 +161,22 @@ void DriverCardWidget::render(const Game& game) {
   for (int t = 0; t < 3; ++t)
     tireTypes_[static_cast<std::size_t>(t)]->setVisible(game.currRound > 0 &&
                                                         car->tireType == t + 1);
+  // The wear pictures and stop lights as the card's model has them: picture keys
+  // ("Tire", "SlashedBrake", ...) and visibility.
+  for (int k = 0; k < WearKinds; ++k)
+    for (int i = 0; i < WearPictureCount; ++i) {
+      const CardPicture& p = card.picture(static_cast<WearRow>(k), i);
+      QToolButton* b = wear_[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)];
+      b->setVisible(p.visible);
+      if (p.visible) b->setIcon(driverCardImage(QString::fromStdString(p.key)));
+    }
+  for (std::size_t s = 0; s < stops_.size(); ++s) {
+    const CardPicture& p = card.stops[s];
+    stops_[s]->setVisible(p.visible);
+    if (p.visible)
+      stops_[s]->setPixmap(driverCardImage(QString::fromStdString(p.key))
+                               .pixmap(QSize(16, 16), devicePixelRatioF()));
+  }
 }
 
 }  // namespace tarmaq

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 
+#include "app/table_fonts.h"
 #include "engine/game_state.h"
 #include "log/standings.h"
 
@@ -62,18 +63,9 @@ void placeCell(QTableWidget* t, int row, int column, int number) {
 
 }  // namespace
 
-QFont placeNumberFont() {
-  QFont f(QStringLiteral("DejaVu Sans Condensed"));
-  f.setBold(true);
-  f.setPointSize(10);
-  return f;
-}
+QFont placeNumberFont() { return heavyTableFont(10); }
 
-QFont headerFont() {
-  QFont f(QStringLiteral("DejaVu Sans"));
-  f.setPointSize(7);
-  return f;
-}
+QFont headerFont() { return bookTableFont(7); }
 
 StandingsGrid::StandingsGrid(QWidget* parent) : QTableWidget(parent) {
   setObjectName(QStringLiteral("CurrStandGrid"));

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QStandardPaths>
 
 #include "app/aux_windows.h"
 #include "app/key_router.h"
@@ -53,10 +52,8 @@ int main(int argc, char** argv) {
 
   tarmaq::QtSettingsStore settings;
   tarmaq::SeededRandom random;
-  const std::filesystem::path userData =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
   auto folders = tarmaq::ProgramFolders::locate(tarmaq::executableDirectory(),
-                                                TARMAQ_INSTALLED_DATA, userData);
+                                                TARMAQ_INSTALLED_DATA, tarmaq::userDataFolder());
   folders.createUserFolders();
 
   tarmaq::MainWindow window({&settings, &folders, &random});

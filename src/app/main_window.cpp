@@ -55,6 +55,7 @@ MainWindow::MainWindow(const ShellServices& services, QWidget* parent)
   game_.speedFactor = game_.options.speedFactor();
 
   frontend_->render = [this] { render(); };
+  frontend_->track = &game_.track;
   frontend_->timerFired = [this](TimerId id) {
     if (id == TimerId::MailCheck) return mailCheckTick();
     // While the network is busy the game stands still; the timer comes round again.
@@ -120,6 +121,7 @@ void MainWindow::buildArea() {
 void MainWindow::connectPanels() {
   connect(diePanel_, &DiePanelWidget::rollRequested, this,
           [this] { run([](Game& g) { rollCommand(g, RollBy::Player); }); });
+  connect(diePanel_, &DiePanelWidget::moveOnRequested, this, [this] { run(moveOnCommand); });
   connect(movePanel_, &MovePanelWidget::laneClicked, this,
           [this](int lane) { run([lane](Game& g) { moveButtonClick(g, lane); }); });
   connect(movePanel_, &MovePanelWidget::acceptClicked, this, [this] { run(acceptMoveCommand); });
@@ -129,6 +131,9 @@ void MainWindow::connectPanels() {
           [this](int i) { run([i](Game& g) { brakePicClick(g, i); }); });
   trackView_->selectPressed = [this](float x, float y) {
     run([x, y](Game& g) { pointerPress(g, PointerButton::Left, x, y); });
+  };
+  trackView_->rightPressed = [this](float x, float y) {
+    run([x, y](Game& g) { pointerPress(g, PointerButton::Right, x, y); });
   };
   connect(card_, &DriverCardWidget::gearClicked, this,
           [this](int gear) { run([gear](Game& g) { selectGear(g, gear); }); });

@@ -15,7 +15,7 @@ namespace tarmaq {
 DieWidget::DieWidget(QWidget* parent) : QWidget(parent) {
   setFixedSize(100, 100);
   setCursor(Qt::PointingHandCursor);
-  setToolTip(QStringLiteral("Click to roll"));
+  setToolTip(QStringLiteral("Left-click to roll die, right-click to move on"));
 }
 
 void DieWidget::show(int kind, const QString& value, bool valueVisible, int offsetPx, bool white) {
@@ -43,6 +43,7 @@ void DieWidget::paintEvent(QPaintEvent*) {
 
 void DieWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) Q_EMIT clicked();
+  if (event->button() == Qt::RightButton) Q_EMIT rightClicked();
 }
 
 DiePanelWidget::DiePanelWidget(QWidget* parent) : QGroupBox(QStringLiteral("Die"), parent) {
@@ -52,6 +53,7 @@ DiePanelWidget::DiePanelWidget(QWidget* parent) : QGroupBox(QStringLiteral("Die"
   die_ = new DieWidget;
   layout->addWidget(die_);
   connect(die_, &DieWidget::clicked, this, &DiePanelWidget::rollRequested);
+  connect(die_, &DieWidget::rightClicked, this, &DiePanelWidget::moveOnRequested);
   setAutoFillBackground(true);
   adjustSize();
 }

@@ -26,6 +26,7 @@ class DieWidget final : public QWidget {
 
  Q_SIGNALS:
   void clicked();
+  void rightClicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -50,6 +51,8 @@ class DiePanelWidget final : public QGroupBox {
 
  Q_SIGNALS:
   void rollRequested();
+  // A right click cuts the pause after a roll short.
+  void moveOnRequested();
 
  private:
   DieWidget* die_;

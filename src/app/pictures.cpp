@@ -61,13 +61,26 @@ QString diePictureName(int kind) {
   return QStringLiteral("die_%1").arg(kind < 0 || kind > 6 ? 0 : kind);
 }
 
-QCursor modeCursor(int mode) {
-  static const char* names[] = {"cursor_select", "cursor_zoom", "cursor_translate"};
-  if (mode < 0 || mode > 2) mode = 0;
-  const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-  const QPixmap pixmap = picturePixmap(QString::fromLatin1(names[mode]), QSize(32, 32), ratio);
+QCursor viewCursor(ViewCursorPicture picture, qreal devicePixelRatio) {
+  static const char* names[] = {"cursor_select", "cursor_zoom", "cursor_translate",
+                                "cursor_resize"};
+  const int i = static_cast<int>(picture);
+  if (i < 0 || i > 3 || devicePixelRatio <= 0) return QCursor(Qt::ArrowCursor);
+  // Drawn once per picture and pixel density: the pointer moves often.
+  static QHash<QPair<int, int>, QCursor> cache;
+  const QPair<int, int> key(i, qRound(devicePixelRatio * 100));
+  auto it = cache.find(key);
+  if (it != cache.end()) return *it;
+  // The pictures are drawn on a grid of 32; the cursor is 24 logical pixels, drawn at
+  // the screen's density so it stays sharp.
+  constexpr int size = 24;
+  const QPixmap pixmap =
+      picturePixmap(QString::fromLatin1(names[i]), QSize(size, size), devicePixelRatio);
   // The select arrow points with its tip; the others act from their centre.
-  return mode == 0 ? QCursor(pixmap, 4, 2) : QCursor(pixmap, 16, 16);
+  const QCursor cursor = picture == ViewCursorPicture::Select ? QCursor(pixmap, 3, 1)
+                                                              : QCursor(pixmap, size / 2, size / 2);
+  cache.insert(key, cursor);
+  return cursor;
 }
 
 }  // namespace tarmaq

@@ -29,7 +29,9 @@ QIcon dieIcon(int gear, bool greyed);
 // The big die of a kind: 0 the event die, 1-6 the gear dice.
 QString diePictureName(int kind);
 
-// The track view's pointers for the three pointer modes.
-QCursor modeCursor(int mode);
+// The track view's pointers: the three pointer modes and the edge that resizes the view.
+enum class ViewCursorPicture { Select, ZoomView, TranslateView, Resize };
+// The pointer drawn for a screen's device pixel ratio.
+QCursor viewCursor(ViewCursorPicture picture, qreal devicePixelRatio);
 
 }  // namespace tarmaq

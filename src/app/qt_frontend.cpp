@@ -5,9 +5,12 @@
 #include <QTimer>
 
 #include "app/address_picker.h"
+#include "app/aux_windows.h"
 #include "app/driver_comment_dialog.h"
 #include "app/local_address_dialog.h"
 #include "app/results_window.h"
+#include "track/track_info.h"
+#include "track/track_model.h"
 
 namespace tarmaq {
 
@@ -112,6 +115,28 @@ void QtFrontend::showResults(const Podium& podium) {
   }
   ResultsWindow window(podium, owner_);
   window.exec();
+}
+
+std::optional<std::string> QtFrontend::askCheatValue(const std::string& current) {
+  if (render) render();
+  CheatDialog dialog(QString::fromStdString(current), owner_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  // The text goes to the die unchanged: the rules decide what a non-number means.
+  return dialog.value().toStdString();
+}
+
+void QtFrontend::showCornerProperties(int corner) {
+  if (!track || corner < 0 || static_cast<std::size_t>(corner) >= track->corners.size()) return;
+  const Corner* c = &track->corners[static_cast<std::size_t>(corner)];
+  if (render) render();
+  std::vector<std::pair<QString, QString>> fields;
+  for (const InfoField& f : cornerProperties(*c))
+    fields.emplace_back(QString::fromStdString(f.caption), QString::fromStdString(f.value));
+  InfoDialog dialog(QStringLiteral("Corner Properties"), fields, owner_);
+  dialog.setObjectName(QStringLiteral("CornerProperties"));
+  dialog.exec();
+  // The dialog covered part of the window: the next render draws the view again.
+  if (owner_) owner_->update();
 }
 
 void QtFrontend::timerChanged(TimerId id, bool enabled, int intervalMs) {

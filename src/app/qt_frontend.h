@@ -1,5 +1,6 @@
 // The core's front end on Qt: message boxes, the driver-comment dialog, the results
-// window, the local address prompt, the die animation and one QTimer per named timer.
+// window, the local address prompt, the testing dialog, Corner Properties, the die
+// animation and one QTimer per named timer.
 #pragma once
 
 #include <QObject>
@@ -13,6 +14,8 @@ class QTimer;
 class QWidget;
 
 namespace tarmaq {
+
+struct Track;
 
 class QtFrontend final : public QObject, public Frontend {
   Q_OBJECT
@@ -30,6 +33,8 @@ class QtFrontend final : public QObject, public Frontend {
   std::optional<std::string> askMailPassword(const std::string& account) override;
   bool mailProgress(const std::string& what) override;
   int pickAddress(const std::vector<AddressEntry>& entries) override;
+  std::optional<std::string> askCheatValue(const std::string& current) override;
+  void showCornerProperties(int corner) override;
 
   bool timerActive(TimerId id) const;
   int timerInterval(TimerId id) const;
@@ -42,6 +47,8 @@ class QtFrontend final : public QObject, public Frontend {
   // A die animation frame is to be drawn.
   std::function<void(int kind, int face)> drawDieFrame;
   int dieFrameMs = 40;
+  // The circuit whose corners the Corner Properties dialog shows.
+  const Track* track = nullptr;
   // Scripted answers for the widget tests; when unset the real dialogs are shown.
   std::function<Answer(const Message&)> answerHook;
   std::function<DriverCommentResult(const DriverCommentPrompt&)> commentHook;

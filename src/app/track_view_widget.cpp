@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "app/pictures.h"
 #include "app/qt_canvas.h"
 #include "engine/game_state.h"
 #include "view/navigation.h"
@@ -19,6 +20,7 @@ TrackViewWidget::TrackViewWidget(Game& game, QWidget* parent) : QWidget(parent),
   setAttribute(Qt::WA_OpaquePaintEvent);
   game_.view.twipsPerPixelX = 1440.0f / static_cast<float>(logicalDpiX());
   game_.view.twipsPerPixelY = 1440.0f / static_cast<float>(logicalDpiY());
+  updateCursor();
 }
 
 float TrackViewWidget::twipsX(double px) const {
@@ -30,8 +32,14 @@ float TrackViewWidget::twipsY(double px) const {
 
 void TrackViewWidget::render() {
   ViewState& v = game_.view;
-  if (picture_.size() != size() && width() > 0 && height() > 0) {
-    picture_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+  // The picture has the screen's own pixels, so the track stays sharp on a high-density
+  // screen; the canvas draws on it in logical pixels.
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  if ((picture_.size() != pixels || picture_.devicePixelRatio() != ratio) && width() > 0 &&
+      height() > 0) {
+    picture_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    picture_.setDevicePixelRatio(ratio);
     picture_.fill(toQColor(game_.track.backColor));
     if (!v.quickRedrawRequested) v.requestRepaint();
   }
@@ -67,6 +75,8 @@ void TrackViewWidget::mousePressEvent(QMouseEvent* event) {
     pointerPressed(game_, x, y);
     if (game_.view.mode == PointerMode::Select && !game_.view.resizeArmed && selectPressed)
       selectPressed(x, y);
+  } else if (event->button() == Qt::RightButton && rightPressed) {
+    rightPressed(x, y);
   }
   afterInput();
 }
@@ -114,20 +124,25 @@ void TrackViewWidget::afterInput() {
 }
 
 void TrackViewWidget::updateCursor() {
+  ViewCursorPicture picture = ViewCursorPicture::Select;
   switch (game_.view.cursor) {
     case ViewCursor::ZoomView:
-      setCursor(Qt::SizeVerCursor);
+      picture = ViewCursorPicture::ZoomView;
       break;
     case ViewCursor::TranslateView:
-      setCursor(Qt::OpenHandCursor);
+      picture = ViewCursorPicture::TranslateView;
       break;
     case ViewCursor::Resize:
-      setCursor(Qt::SplitVCursor);
+      picture = ViewCursorPicture::Resize;
       break;
     case ViewCursor::Arrow:
-      setCursor(Qt::ArrowCursor);
       break;
   }
+  const qreal ratio = devicePixelRatioF();
+  if (picture == shownCursor_ && ratio == shownCursorRatio_) return;
+  shownCursor_ = picture;
+  shownCursorRatio_ = ratio;
+  setCursor(viewCursor(picture, ratio));
 }
 
 }  // namespace tarmaq

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/pictures.h"
+
 namespace tarmaq {
 
 struct Game;
@@ -27,6 +29,8 @@ class TrackViewWidget : public QWidget {
   std::function<void(int)> resizeRequested;
   // A left-button press in "Select" mode: planning and selecting are the move code's.
   std::function<void(float x, float y)> selectPressed;
+  // A right-button press, in any mode: it accepts a complete move.
+  std::function<void(float x, float y)> rightPressed;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -45,6 +49,9 @@ class TrackViewWidget : public QWidget {
 
   Game& game_;
   QImage picture_;
+  // The pointer last set, so that a pointer move sets it only when it changes.
+  ViewCursorPicture shownCursor_ = ViewCursorPicture::Resize;
+  qreal shownCursorRatio_ = 0;
 };
 
 }  // namespace tarmaq

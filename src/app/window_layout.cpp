@@ -28,7 +28,10 @@ LayoutRects computeLayout(const LayoutInput& in) {
   }
   const int viewBottom = r.view.y() + r.view.height();
   r.diePanel = QRect(QPoint(PanelLeft, viewBottom - DieAboveViewBottom), in.diePanel);
-  r.movePanel = QRect(QPoint(PanelLeft, r.diePanel.y() - MoveAboveDie), in.movePanel);
+  // The move panel stands 85 pixels above the die, or higher when the style makes it
+  // taller than that: it never covers the die's caption.
+  const int moveAbove = std::max(MoveAboveDie, in.movePanel.height());
+  r.movePanel = QRect(QPoint(PanelLeft, r.diePanel.y() - moveAbove), in.movePanel);
   const int bandTop = viewBottom + t + BandGap;
   const int bandHeight = std::max(0, h - BottomMargin - bandTop);
   r.card = QRect(CardLeft, bandTop, in.cardWidth, bandHeight);

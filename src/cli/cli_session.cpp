@@ -29,18 +29,6 @@ DriverCommentResult CliFrontend::askDriverComment(const DriverCommentPrompt&) {
   return r;
 }
 
-namespace {
-
-std::filesystem::path userDataFolder() {
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-    return std::filesystem::path(xdg) / "tarmaq";
-  if (const char* home = std::getenv("HOME"); home && *home)
-    return std::filesystem::path(home) / ".local" / "share" / "tarmaq";
-  return std::filesystem::current_path() / "tarmaq";
-}
-
-}  // namespace
-
 Session::Session(const std::optional<std::string>& dataDir, std::optional<std::uint64_t> seed) {
   random = seed ? std::make_unique<SeededRandom>(*seed) : std::make_unique<SeededRandom>();
   if (dataDir)

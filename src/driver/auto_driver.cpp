@@ -47,9 +47,9 @@ bool overshoots(const Game& game, const Car& car, int spaces) {
 
 }  // namespace
 
-void AutoDriver::chooseGear(Game& game) {
+int AutoDriver::chooseGear(const Game& game) {
   const Car* car = game.car(game.currCar);
-  if (!car || game.currRound <= 1) return;
+  if (!car || game.currRound <= 1) return 0;
   const auto& gears = game.controls.driverCard.gears;
   auto available = [&](int g) { return gears[static_cast<std::size_t>(g - 1)].enabled; };
   // The highest gear whose fastest roll stays within reach of the corner's stops; else
@@ -68,17 +68,16 @@ void AutoDriver::chooseGear(Game& game) {
   for (int g = 1; g <= 6 && chosen == 0; ++g)
     if (available(g)) chosen = g;
   // Now and then a player keeps the gear it has, whatever the corner.
-  if (chosen != 0 && draw() < 0.95) selectGear(game, chosen);
+  return chosen != 0 && draw() < 0.95 ? chosen : 0;
 }
 
-bool AutoDriver::planMove(Game& game) {
-  auto& panel = game.controls.movePanel;
-  if (!panel.visible) return false;
+DriverAction AutoDriver::planMove(const Game& game) {
+  const auto& panel = game.controls.movePanel;
+  if (!panel.visible) return {};
   if (panel.acceptEnabled && remainingCount(game) <= 0) {
-    acceptMoveCommand(game);
     movesWithoutProgress_ = 0;
     refusals_ = 0;
-    return true;
+    return {DriverAction::Accept};
   }
   // A lane: straight ahead most of the time, a side step now and then.
   int options[3];
@@ -88,39 +87,73 @@ bool AutoDriver::planMove(Game& game) {
   if (n > 0) {
     int pick = options[0];
     if (n > 1 && draw() < 0.35) pick = options[1 + static_cast<int>(draw() * (n - 1)) % (n - 1)];
-    moveButtonClick(game, pick);
-    return true;
+    return {DriverAction::Lane, pick};
   }
   // Nowhere to go: a brake point shortens the move; else start the move again.
   if (brakingPossible(game)) {
     const int brake = lastAvailableBrakePicture(game);
-    if (brake >= 0) {
-      brakePicClick(game, brake);
-      return true;
-    }
+    if (brake >= 0) return {DriverAction::Brake, brake};
   }
-  if (panel.acceptEnabled) {
-    acceptMoveCommand(game);
-    return true;
+  if (panel.acceptEnabled) return {DriverAction::Accept};
+  if (panel.resetEnabled && ++movesWithoutProgress_ < 5) return {DriverAction::Reset};
+  return {};
+}
+
+DriverAction AutoDriver::decide(const Game& game) {
+  const std::string* current = game.currentStep();
+  if (!current) return {};
+  const std::string& step = *current;
+  if (step == "MOVE WAIT") return planMove(game);
+  if (step.compare(0, 4, "ROLL") != 0 || !endsWith(step, "WAIT")) return {};
+  if (step == "ROLL GEAR WAIT" &&
+      !(gearChosenRound_ == game.currRound && gearChosenStep_ == game.currStep)) {
+    gearChosenRound_ = game.currRound;
+    gearChosenStep_ = game.currStep;
+    if (const int gear = chooseGear(game)) return {DriverAction::SelectGear, gear};
   }
-  if (panel.resetEnabled && ++movesWithoutProgress_ < 5) {
-    resetMoveCommand(game);
-    return true;
+  return {DriverAction::Roll};
+}
+
+void AutoDriver::perform(Game& game, const DriverAction& action) {
+  switch (action.kind) {
+    case DriverAction::SelectGear:
+      selectGear(game, action.arg);
+      break;
+    case DriverAction::Roll:
+      rollCommand(game, RollBy::Player);
+      break;
+    case DriverAction::Lane:
+      moveButtonClick(game, action.arg);
+      break;
+    case DriverAction::Brake:
+      brakePicClick(game, action.arg);
+      break;
+    case DriverAction::Accept:
+      acceptMoveCommand(game);
+      break;
+    case DriverAction::Reset:
+      resetMoveCommand(game);
+      break;
+    case DriverAction::None:
+      break;
   }
-  return false;
 }
 
 bool AutoDriver::act(Game& game) {
+  DriverAction action = decide(game);
+  if (action.kind == DriverAction::SelectGear) {
+    perform(game, action);
+    action = decide(game);
+  }
+  if (action.kind != DriverAction::Roll) {
+    perform(game, action);
+    return action.kind != DriverAction::None;
+  }
   const std::string* current = game.currentStep();
-  if (!current) return false;
-  const std::string step = *current;
-  if (step == "MOVE WAIT") return planMove(game);
-  if (step.compare(0, 4, "ROLL") != 0 || !endsWith(step, "WAIT")) return false;
-  if (step == "ROLL GEAR WAIT") chooseGear(game);
-  const std::string before = step;
+  const std::string before = current ? *current : std::string();
   const int stepIndex = game.currStep;
   const int round = game.currRound;
-  rollCommand(game, RollBy::Player);
+  perform(game, action);
   const std::string* now = game.currentStep();
   return !(now && *now == before && game.currStep == stepIndex && game.currRound == round);
 }

@@ -1,5 +1,6 @@
 #include "engine/folders.h"
 
+#include <cstdlib>
 #include <system_error>
 
 namespace tarmaq {
@@ -10,6 +11,8 @@ ProgramFolders ProgramFolders::locate(const std::filesystem::path& executableDir
   std::error_code ec;
   if (std::filesystem::is_directory(executableDir / "Tracks", ec))
     return ProgramFolders(executableDir, executableDir);
+  const std::filesystem::path beside = executableDir.parent_path() / "share" / "tarmaq";
+  if (std::filesystem::is_directory(beside / "Tracks", ec)) return ProgramFolders(beside, userData);
   return ProgramFolders(installedData, userData);
 }
 
@@ -24,6 +27,15 @@ std::filesystem::path executableDirectory() {
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec) return std::filesystem::current_path(ec);
   return self.parent_path();
+}
+
+std::filesystem::path userDataFolder() {
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+    return std::filesystem::path(xdg) / "tarmaq";
+  if (const char* home = std::getenv("HOME"); home && *home)
+    return std::filesystem::path(home) / ".local" / "share" / "tarmaq";
+  std::error_code ec;
+  return std::filesystem::current_path(ec) / "tarmaq";
 }
 
 }  // namespace tarmaq

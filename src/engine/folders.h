@@ -36,8 +36,10 @@ class FolderTree final : public Folders {
 // The program's folders as found at run time. A folder beside the executable that holds
 // "Tracks" is a portable installation (a build tree or an unpacked folder): everything
 // is there. Otherwise the shipped circuits, classes and teams come from the installed
-// data folder, and the player's own games and teams from the user's data folder,
-// created on first use.
+// data folder (share/tarmaq beside the executable's bin folder when it is there, so an
+// installation moved to another prefix still finds them; else the folder it was built
+// for), and the player's own games and teams from the user's data folder, created on
+// first use.
 class ProgramFolders final : public Folders {
  public:
   ProgramFolders(std::filesystem::path shipped, std::filesystem::path user)
@@ -63,5 +65,9 @@ class ProgramFolders final : public Folders {
 
 // The directory of the running executable.
 std::filesystem::path executableDirectory();
+
+// The player's own data folder: $XDG_DATA_HOME/tarmaq, else ~/.local/share/tarmaq. The
+// program and tarmaq-cli share it, so games made by one are found by the other.
+std::filesystem::path userDataFolder();
 
 }  // namespace tarmaq

@@ -33,6 +33,9 @@ void drawPlannedMove(Game& game, Canvas& canvas, bool skipMoveOptions) {
   if (std::atoi(game.controls.diePanel.valueText.c_str()) <= 0) return;
   for (int location : game.view.shading.next) drawShadedSpace(game, canvas, location, Blue);
   if (game.view.shading.final >= 0) drawShadedSpace(game, canvas, game.view.shading.final, Green);
+  // The options as the move code shaded them, each space in its own colour.
+  for (const auto& [location, shade] : game.view.shadedSpaces)
+    drawShadedSpace(game, canvas, location, shade.color);
 }
 
 bool dieIconsShown(const Game& game) {

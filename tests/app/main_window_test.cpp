@@ -76,6 +76,23 @@ TEST(MainWindowLayout, PanelsSitOverTheViewAndTheBandFillsTheBottom) {
   EXPECT_GT(plain.view.height(), r.view.height());
 }
 
+TEST(MainWindowLayout, ATallMovePanelStandsClearOfTheDie) {
+  LayoutInput in;
+  in.area = QSize(800, 520);
+  in.bandHeight = 137;
+  const struct {
+    int moveHeight;
+    int above;  // move panel top above the die panel top
+  } cases[] = {{60, 85}, {85, 85}, {96, 96}};
+  for (const auto& c : cases) {
+    in.diePanel = QSize(112, 135);
+    in.movePanel = QSize(212, c.moveHeight);
+    const LayoutRects r = computeLayout(in);
+    EXPECT_EQ(r.diePanel.top() - r.movePanel.top(), c.above) << c.moveHeight;
+    EXPECT_FALSE(r.movePanel.intersects(r.diePanel)) << c.moveHeight;
+  }
+}
+
 TEST(MainWindowLayout, TheWindowNeverGetsSmallerThanItsMinimum) {
   WindowFixture f;
   MainWindow& w = *f.window;

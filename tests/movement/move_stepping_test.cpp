@@ -40,6 +40,26 @@ TEST(Stepping, EachStepCountsDownAndTheMoveIsCompleteAtZero) {
   EXPECT_EQ(f.game.moves.size(), 6u);
 }
 
+// A game loaded while its move was being planned waits at "MOVE WAIT" again with the
+// planned spaces: the lane buttons and the shading are those of the last planned space.
+TEST(Stepping, ResumingAPlannedMoveOffersTheOptionsOfItsLastSpace) {
+  OvalRace f;
+  f.planTurn(0, 5);
+  moveButtonClick(f.game, 0);
+  straight(f, 1);
+  const auto lanes = f.game.controls.movePanel.laneEnabled;
+  const auto shaded = f.game.view.shadedSpaces;
+  const auto moves = f.game.moves;
+  ASSERT_EQ(moves.size(), 3u);
+  ASSERT_FALSE(shaded.empty());
+  f.game.controls.movePanel.laneEnabled = {true, true, true};
+  f.game.view.shadedSpaces.clear();
+  advanceGame(f.game, "MOVE WAIT");
+  EXPECT_EQ(f.game.moves, moves);
+  EXPECT_EQ(f.game.controls.movePanel.laneEnabled, lanes);
+  EXPECT_EQ(f.game.view.shadedSpaces, shaded);
+}
+
 TEST(Stepping, StepBackKeepsTheStartAndResetGivesEverythingBack) {
   OvalRace f;
   f.car(0).location = makeLocation(1, 8);  // in the 1-stop corner, its stop made

@@ -111,6 +111,31 @@ TEST(RefreshView, GhostsOfThePlannedMoveAndTheShadedOptions) {
   }
 }
 
+// The move code keeps the spaces it shaded in the view state; the redraw draws each in
+// its colour, cross-hatched, and only while spaces are left to plan.
+TEST(RefreshView, DrawsTheOptionsTheMoveCodeShaded) {
+  ViewFixture f;
+  smallCar(f.game);
+  f.game.currCar = 0;
+  f.game.gameLogArray = {{""}, {"DRVR 0", "ROLL GEAR 3", "MOVE WAIT"}};
+  f.game.currStep = 2;
+  f.game.moves = {f.car(0).location};
+  f.game.view.shadedSpaces = {{makeLocation(0, 11), {Blue, 6}},
+                              {makeLocation(1, 11), {Blue, 6}},
+                              {makeLocation(0, 13), {Green, 6}}};
+  f.game.view.offsetX = -15 * 1500;  // spaces 10-14 in sight
+  for (const char* die : {"3", "0"}) {
+    f.canvas.calls.clear();
+    f.game.controls.diePanel.valueText = die;
+    refreshView(f.game, f.canvas, false);
+    const bool planning = std::string(die) != "0";
+    const auto blue = f.canvas.polygonsFilled(Blue);
+    EXPECT_EQ(blue.size(), planning ? 2u : 0u) << die;
+    EXPECT_EQ(f.canvas.polygonsFilled(Green).size(), planning ? 1u : 0u) << die;
+    for (const auto* p : blue) EXPECT_EQ(p->fillStyle, FillStyle::CrossHatch);
+  }
+}
+
 TEST(DrawDieIcons, NearestAndFarthestSpaceOfEachGearAlongTheLane) {
   ViewFixture f;
   f.game.track = testing::straightBoard(18);

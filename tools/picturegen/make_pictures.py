@@ -378,6 +378,10 @@ def cursors():
         '<path d="M8,12 H16 M12,8 V16" stroke="#000" stroke-width="2"/>')
     svg("cursor_translate", s, '<path d="M16,1.5 L21,7.5 H18 V14 H24.5 V11 L30.5,16 L24.5,21 V18 H18 V24.5 H21 L16,30.5 L11,24.5 H14 V18 H7.5 V21 L1.5,16 L7.5,11 V14 H14 V7.5 H11 Z" '
         'fill="#fff" stroke="#000" stroke-width="1.4" stroke-linejoin="round"/>')
+    # The edge between the view and the band below it: a bar with arrows up and down.
+    svg("cursor_resize", s, '<path d="M16,1.5 L22.5,9 H18.5 V13 H29 V19 H18.5 V23 H22.5 L16,30.5 L9.5,23 H13.5 V19 H3 V13 H13.5 V9 H9.5 Z" '
+        'fill="#fff" stroke="#000" stroke-width="1.4" stroke-linejoin="round"/>'
+        '<path d="M5,16 H27" stroke="#000" stroke-width="1.6"/>')
 
 
 def dice():
