@@ -63,6 +63,9 @@ StoreStep handleShowResults(Game& game, std::string&) {
   game.controls.diePanel.visible = false;
   game.controls.movePanel.visible = false;
   game.controls.standingsCaption = "Race Results";
+  // Without the automatic send the player mails the podium to the others by hand.
+  if (game.gameType == 1 && !game.options.autoMail)
+    game.controls.toolbar.setEnabled(control::SendMailButton, true);
   game.view.requestRedraw();
   if (game.services.frontend) game.services.frontend->showResults(podium(game));
   return StoreStep::Yes;

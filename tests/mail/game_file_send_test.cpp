@@ -135,6 +135,17 @@ TEST_F(SendFixture, AFinishedRaceGoesOnceToEveryOtherPlayerWhenItEndsHere) {
   EXPECT_EQ(transport.sent.size(), 4u);
 }
 
+TEST_F(SendFixture, WithoutTheAutomaticSendTheFinishedRaceIsSentByTheButton) {
+  game().options.autoMail = false;
+  alice.waitFor(0);
+  game().controls.toolbar.setEnabled(control::SendMailButton, false);
+  advanceGame(game(), "SHOW RSLT");
+  EXPECT_TRUE(transport.sent.empty());
+  EXPECT_TRUE(game().controls.toolbar.get(control::SendMailButton).enabled);
+  EXPECT_EQ(gameFileSend(game(), alice.mailer), SendOutcome::Sent);
+  EXPECT_EQ(transport.sent.size(), 1u);
+}
+
 TEST_F(SendFixture, AFinishedRaceOfLocalPlayersOnlyIsNotSent) {
   alice.car(1).eMail = "ALICE@example.test";
   game().gameLogArray = {{"", "SHOW RSLT"}};

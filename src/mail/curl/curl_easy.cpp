@@ -155,7 +155,11 @@ MailResult describeFailure(CURLcode code, const std::string& detail, const std::
   }
   r.error = words;
   if (!r.cancelled) {
-    if (!answer.empty()) r.error += " The server answered: " + answer + ".";
+    // The server's own words often end a sentence already.
+    if (!answer.empty()) {
+      r.error += " The server answered: " + answer;
+      if (answer.back() != '.' && answer.back() != '!' && answer.back() != '?') r.error += ".";
+    }
     if (!detail.empty()) r.error += " (" + what + ": " + detail + ")";
   }
   return r;
