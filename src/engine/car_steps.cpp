@@ -57,7 +57,8 @@ StoreStep beginMove(Game& game) {
   // The panel's buttons follow the count afresh for every move, even when the count
   // reads as it did at the end of the move before.
   dieValueChanged(game);
-  showMoveOptions(game, car->location, LogBlue, 6);
+  // From the last planned space: a move resumed from a file goes on where it stood.
+  showMoveOptions(game, lastPlannedSpace(game), LogBlue, 6);
   // The blocking check follows once "MOVE WAIT" is stored (advanceGame).
   return StoreStep::Yes;
 }

@@ -1,5 +1,7 @@
 #include "gamefile/item_reader.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -105,6 +107,18 @@ bool isNumberText(std::string_view s) {
 
 std::optional<double> parseNumber(std::string_view s) {
   if (!isNumberText(s)) return std::nullopt;
+  // The common case without a copy: from_chars reads a point whatever the locale.
+  {
+    const char* first = s.data() + (s.front() == '+' ? 1 : 0);
+    const char* last = s.data() + s.size();
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc() && end == last) {
+      if (!std::isfinite(value)) return std::nullopt;
+      return value;
+    }
+  }
+  // Values beyond a double's range, as strtod gives them (tiny ones become 0).
   // strtod follows the C locale's decimal point, which the program never changes.
   std::string copy(s);
   char* end = nullptr;
@@ -137,12 +151,17 @@ bool ItemReader::atEnd() const {
 }
 
 std::size_t ItemReader::line() const {
-  std::size_t n = 1;
-  for (std::size_t i = 0; i < pos_ && i < text_.size(); ++i) {
-    if (text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n')))
-      ++n;
+  // Counted on from the last answer: loaders ask for every item of a long file.
+  if (pos_ < lineCountedTo_) {
+    lineCountedTo_ = 0;
+    linesBefore_ = 1;
   }
-  return n;
+  for (std::size_t i = lineCountedTo_; i < pos_ && i < text_.size(); ++i) {
+    if (text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n')))
+      ++linesBefore_;
+  }
+  lineCountedTo_ = std::max(lineCountedTo_, std::min(pos_, text_.size()));
+  return linesBefore_;
 }
 
 // After an item: blanks, then one comma or one line end. A comma that closes a line

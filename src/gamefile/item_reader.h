@@ -64,6 +64,8 @@ class ItemReader {
 
   std::string text_;
   std::size_t pos_ = 0;
+  mutable std::size_t lineCountedTo_ = 0;  // line(): the lines before this position
+  mutable std::size_t linesBefore_ = 1;
 };
 
 // Whether an item is written as a number (sign, digits, "." fraction, exponent),
