@@ -21,12 +21,15 @@ int slipstreamsThisTurn(const Game& game) {
   return count;
 }
 
-}  // namespace
+struct Plan {
+  int remaining = 0;
+  bool cornerBrake = false;  // one brake point paid for a slipstream ending in a corner
+};
 
-int plannedRemainingCount(const Game& game) {
+Plan workOut(const Game& game) {
   const Car* car = game.car(game.currCar);
   const int steps = static_cast<int>(game.moves.size()) - 1;
-  if (!car || steps < 0) return std::max(0, game.snapshot.move);
+  if (!car || steps < 0) return {std::max(0, game.snapshot.move), false};
   const Track& track = game.track;
   int slipstreams = slipstreamsThisTurn(game);
   int count = game.snapshot.move;
@@ -55,16 +58,22 @@ int plannedRemainingCount(const Game& game) {
   const Space* last = track.space(game.moves.back());
   if (count == -1 && brakesUsed >= 1 && game.snapshot.slipstream == 1 && last &&
       last->segment % 2 != 0)
-    count = 0;  // the brake point of a slipstream that ended in a corner
-  return std::max(0, count);
+    return {0, true};
+  return {std::max(0, count), false};
 }
+
+}  // namespace
+
+int plannedRemainingCount(const Game& game) { return workOut(game).remaining; }
 
 void showPlannedWear(Game& game) {
   const Car* car = game.car(game.currCar);
   if (!car) return;
   for (int i = std::max(0, game.snapshot.tires); i < car->tires; ++i)
     markWearPicture(game, WearRow::Tires, i, true);
-  for (int i = std::max(0, game.snapshot.brakes); i < car->brakes; ++i)
+  // The point a slipstream into a corner costs is not shown as used while planning.
+  const int firstUsed = game.snapshot.brakes + (workOut(game).cornerBrake ? 1 : 0);
+  for (int i = std::max(0, firstUsed); i < car->brakes; ++i)
     markWearPicture(game, WearRow::Brakes, i, true);
 }
 
