@@ -66,6 +66,8 @@ Plan workOut(const Game& game) {
 
 int plannedRemainingCount(const Game& game) { return workOut(game).remaining; }
 
+bool slipstreamCornerBrakePaid(const Game& game) { return workOut(game).cornerBrake; }
+
 void showPlannedWear(Game& game) {
   const Car* car = game.car(game.currCar);
   if (!car) return;

@@ -15,6 +15,10 @@ struct Game;
 // costs.
 int plannedRemainingCount(const Game& game);
 
+// Whether the plan as it stands has paid the brake point of a slipstream that ended in
+// a corner (the move is complete, its last space in a corner).
+bool slipstreamCornerBrakePaid(const Game& game);
+
 // Marks on the driver card the tire and brake points the plan has used so far, as
 // planning marked them: the highest-numbered pictures of the points the car still has.
 void showPlannedWear(Game& game);
