@@ -34,7 +34,7 @@ const char* const Classes[] = {"Modern.cls", "Vintage.cls"};
 int scaled(int count) {
   if (const char* env = std::getenv("TARMAQ_ROUND_TRIP_RACES")) return std::atoi(env);
 #ifdef TARMAQ_SANITIZED
-  return count / 10 > 0 ? count / 10 : 1;
+  return count / 35 > 0 ? count / 35 : 1;
 #else
   return count;
 #endif
@@ -293,7 +293,7 @@ TEST(RoundTrip, SmallRacesResumeExactlyAtEveryWaitingStepPart3) { playSmallRaces
 TEST(RoundTrip, LargeRacesResumeExactlyAtSampledPoints) {
   TripFile trip;
   const auto file = trip.path();
-  const int races = std::min(scaled(30), 3);
+  const int races = std::min(scaled(105), 3);
   for (int k = 0; k < races; ++k) {
     const auto seed = static_cast<std::uint64_t>(1000 + k);
     const RaceSpec spec{seed, 20, 3, k == 0 ? testing::allRules() : variedRules(seed)};
