@@ -59,6 +59,14 @@ class ItemReader {
     std::size_t next = 0;
     bool quoted = false;
   };
+  // Where the next item lies: [first, last) of the text, and where the one after begins.
+  struct Bounds {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    std::size_t next = 0;
+    bool quoted = false;
+  };
+  std::optional<Bounds> bounds(bool endsAtBlank) const;
   std::optional<Scan> scan(bool endsAtBlank) const;
   std::size_t skipDelimiter(std::size_t at) const;
 
