@@ -79,6 +79,16 @@ void printState(const Session& session, const std::vector<std::string>& warnings
   for (bool enabled : g.controls.movePanel.laneEnabled) json.value(enabled);
   json.endArray();
   json.key("acceptEnabled").value(g.controls.movePanel.acceptEnabled);
+  // Where the track lies in the view, for clicks: screen twips = track units x zoom + offset.
+  json.key("view")
+      .beginObject()
+      .key("zoom")
+      .value(g.view.zoom)
+      .key("offsetX")
+      .value(g.view.offsetX)
+      .key("offsetY")
+      .value(g.view.offsetY)
+      .endObject();
   json.key("gearTags").beginArray();
   for (const GearButton& gear : g.controls.driverCard.gears) json.value(gear.enabled ? "1" : "0");
   json.endArray();

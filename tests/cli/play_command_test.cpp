@@ -81,15 +81,40 @@ TEST(PlayCommand, AQueuedAnswerTakesTheSlipstream) {
   EXPECT_TRUE(has(r.out, "\"slipstream\":1"));
 }
 
-TEST(PlayCommand, KeysAndClicksPlanLikeTheButtons) {
+TEST(PlayCommand, KeysPlanLikeTheButtons) {
   DataFolder d;
-  // Space rolls, Up steps straight on, Backspace steps back; a click on the space
-  // ahead steps there. The view is laid out centred on the car at 2.5 twips per unit.
+  // Space rolls, Up steps straight on, Backspace steps back.
   const auto keys = play(d, "dice 2\nkey 32\nkey 38\nkey 8\nkey 38\nkey 38\nanswer no\n");
   ASSERT_EQ(keys.status, 0) << keys.err;
   EXPECT_TRUE(has(keys.out, "\"moves\":[5,6,7]")) << keys.out;
   EXPECT_TRUE(has(keys.out, "\"dieValue\":\"0\"")) << keys.out;
   EXPECT_TRUE(has(keys.out, "\"acceptEnabled\":true"));
+}
+
+// The number after "key": in a JSON text.
+double number(const std::string& json, const std::string& key) {
+  const std::size_t at = json.find("\"" + key + "\":");
+  return at == std::string::npos ? 0 : std::atof(json.c_str() + at + key.size() + 3);
+}
+
+TEST(PlayCommand, AClickOnTheTrackPlansARunOfSpaces) {
+  DataFolder d;
+  const auto shown = play(d, "dice 2\nroll\n");
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  const double zoom = number(shown.out, "zoom");
+  const double x0 = number(shown.out, "offsetX"), y0 = number(shown.out, "offsetY");
+  ASSERT_GT(zoom, 0);
+  // Space 7 of the right lane, two spaces ahead, lies at (1500, 100) on the track.
+  const std::string click =
+      "click " + std::to_string(1500 * zoom + x0) + " " + std::to_string(100 * zoom + y0) + "\n";
+  const auto r = play(d, "dice 2\nroll\n" + click);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "\"moves\":[5,6,7]")) << r.out;
+  // A click behind the car plans nothing.
+  const std::string behind =
+      "click " + std::to_string(700 * zoom + x0) + " " + std::to_string(100 * zoom + y0) + "\n";
+  const auto none = play(d, "dice 2\nroll\n" + behind);
+  EXPECT_TRUE(has(none.out, "\"moves\":[5]")) << none.out;
 }
 
 TEST(PlayCommand, BadCommandLinesAndScriptLinesSayWhatIsWrong) {
