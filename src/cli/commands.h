@@ -17,6 +17,8 @@ int gameInfo(const Args& args);
 int resave(const Args& args);
 int newGame(const Args& args);
 int simulate(const Args& args);
+// Loads a game and runs the player's commands on it.
+int play(const Args& args);
 
 // A set-up from --track, --class, --cars, --laps, --grid, --game-type and --emails.
 std::optional<NewGameSetup> setupFromOptions(Args& args, Session& session, std::string& error);

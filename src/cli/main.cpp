@@ -23,6 +23,7 @@ const std::map<std::string, Command>& commands() {
       {"new-game", tarmaq::cli::newGame},
       {"game-info", tarmaq::cli::gameInfo},
       {"resave", tarmaq::cli::resave},
+      {"play", tarmaq::cli::play},
       {"simulate", tarmaq::cli::simulate},
       {"mail-send", tarmaq::cli::mailSend},
       {"mail-check", tarmaq::cli::mailCheck},

@@ -57,9 +57,8 @@ StoreStep beginMove(Game& game) {
   // The panel's buttons follow the count afresh for every move, even when the count
   // reads as it did at the end of the move before.
   dieValueChanged(game);
-  // A game saved while its move was being planned comes back with the planned spaces:
-  // the options go on from the last of them, as the ghosts and the count do.
-  showMoveOptions(game, game.moves.size() > 1 ? game.moves.back() : car->location, LogBlue, 6);
+  // From the last planned space: a move resumed from a file goes on where it stood.
+  showMoveOptions(game, lastPlannedSpace(game), LogBlue, 6);
   // The blocking check follows once "MOVE WAIT" is stored (advanceGame).
   return StoreStep::Yes;
 }

@@ -1,5 +1,6 @@
 #include "gamefile/game_file_open.h"
 
+#include "engine/die_panel.h"
 #include "engine/folders.h"
 #include "engine/frontend.h"
 #include "engine/game_state.h"
@@ -9,6 +10,7 @@
 #include "gamefile/saved_game.h"
 #include "log/game_log_rounds.h"
 #include "movement/driver_card.h"
+#include "movement/planned_move.h"
 #include "track/track_loader.h"
 #include "view/navigation.h"
 
@@ -92,6 +94,17 @@ std::optional<TimerId> pauseOf(const Game& game, const std::string& step) {
   return std::nullopt;
 }
 
+// The value of the last roll of the current round ("ROLL CLSN 11" gives "11").
+std::string lastRolledValue(const Game& game) {
+  if (game.currRound < 0 || game.currRound >= static_cast<int>(game.gameLogArray.size())) return {};
+  const auto& round = game.gameLogArray[static_cast<std::size_t>(game.currRound)];
+  for (auto it = round.rbegin(); it != round.rend(); ++it)
+    if (it->size() > 10 && it->compare(0, 5, "ROLL ") == 0 && !endsWith(*it, "WAIT") &&
+        !endsWith(*it, "AUTO"))
+      return it->substr(10);
+  return {};
+}
+
 void resume(Game& game) {
   const std::string* current = game.currentStep();
   if (!current) return;
@@ -101,7 +114,12 @@ void resume(Game& game) {
     return;
   }
   if (auto timer = pauseOf(game, step)) {
-    game.controls.diePanel.valueVisible = true;
+    // The die shows the roll whose result pause this is: the event die with the value
+    // of the round's last roll.
+    setDie(game, 0);
+    auto& die = game.controls.diePanel;
+    die.valueText = lastRolledValue(game);
+    die.valueVisible = true;
     startTimer(game, *timer, ResultPauseMs);
     return;
   }
@@ -232,8 +250,9 @@ OpenResult gameFileOpen(Game& game, const std::filesystem::path& path) {
       current ? std::optional<std::string>(*current) : std::nullopt;
   if (step && *step == "MOVE WAIT" && game.snapshot.move >= 1) {
     auto& die = game.controls.diePanel;
-    die.valueText = std::to_string(game.snapshot.move - (static_cast<int>(game.moves.size()) - 1));
+    die.valueText = std::to_string(plannedRemainingCount(game));
     die.valueVisible = true;
+    showPlannedWear(game);
   }
   if (game.options.carBlink) startTimer(game, TimerId::CarBlink, 500);
   resume(game);

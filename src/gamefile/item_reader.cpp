@@ -1,5 +1,7 @@
 #include "gamefile/item_reader.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -105,6 +107,18 @@ bool isNumberText(std::string_view s) {
 
 std::optional<double> parseNumber(std::string_view s) {
   if (!isNumberText(s)) return std::nullopt;
+  // The common case without a copy: from_chars reads a point whatever the locale.
+  {
+    const char* first = s.data() + (s.front() == '+' ? 1 : 0);
+    const char* last = s.data() + s.size();
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc() && end == last) {
+      if (!std::isfinite(value)) return std::nullopt;
+      return value;
+    }
+  }
+  // Values beyond a double's range, as strtod gives them (tiny ones become 0).
   // strtod follows the C locale's decimal point, which the program never changes.
   std::string copy(s);
   char* end = nullptr;
@@ -137,12 +151,17 @@ bool ItemReader::atEnd() const {
 }
 
 std::size_t ItemReader::line() const {
-  std::size_t n = 1;
-  for (std::size_t i = 0; i < pos_ && i < text_.size(); ++i) {
-    if (text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n')))
-      ++n;
+  // Counted on from the last answer: loaders ask for every item of a long file.
+  if (pos_ < lineCountedTo_) {
+    lineCountedTo_ = 0;
+    linesBefore_ = 1;
   }
-  return n;
+  for (std::size_t i = lineCountedTo_; i < pos_ && i < text_.size(); ++i) {
+    if (text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n')))
+      ++linesBefore_;
+  }
+  lineCountedTo_ = std::max(lineCountedTo_, std::min(pos_, text_.size()));
+  return linesBefore_;
 }
 
 // After an item: blanks, then one comma or one line end. A comma that closes a line
@@ -165,21 +184,22 @@ std::size_t ItemReader::skipDelimiter(std::size_t at) const {
   return at;  // a number that ended at a blank: the rest starts the next item
 }
 
-std::optional<ItemReader::Scan> ItemReader::scan(bool endsAtBlank) const {
+std::optional<ItemReader::Bounds> ItemReader::bounds(bool endsAtBlank) const {
   std::size_t i = pos_;
   while (i < text_.size() && isBlank(text_[i])) ++i;
   if (i >= text_.size()) return std::nullopt;
-  Scan s;
+  Bounds b;
   if (text_[i] == '"') {
     std::size_t close = i + 1;
     while (close < text_.size() && text_[close] != '"' && !isLineEnd(text_[close])) ++close;
-    s.item = text_.substr(i + 1, close - i - 1);
-    s.quoted = true;
+    b.first = i + 1;
+    b.last = close;
+    b.quoted = true;
     std::size_t j = close < text_.size() && text_[close] == '"' ? close + 1 : close;
     // Anything between the closing quote and the delimiter is not part of the item.
     while (j < text_.size() && text_[j] != ',' && !isLineEnd(text_[j])) ++j;
-    s.next = skipDelimiter(j);
-    return s;
+    b.next = skipDelimiter(j);
+    return b;
   }
   std::size_t j = i;
   while (j < text_.size() && text_[j] != ',' && !isLineEnd(text_[j]) &&
@@ -187,8 +207,19 @@ std::optional<ItemReader::Scan> ItemReader::scan(bool endsAtBlank) const {
     ++j;
   std::size_t end = j;
   while (end > i && isBlank(text_[end - 1])) --end;
-  s.item = text_.substr(i, end - i);
-  s.next = skipDelimiter(j);
+  b.first = i;
+  b.last = end;
+  b.next = skipDelimiter(j);
+  return b;
+}
+
+std::optional<ItemReader::Scan> ItemReader::scan(bool endsAtBlank) const {
+  auto b = bounds(endsAtBlank);
+  if (!b) return std::nullopt;
+  Scan s;
+  s.item = text_.substr(b->first, b->last - b->first);
+  s.next = b->next;
+  s.quoted = b->quoted;
   return s;
 }
 
@@ -207,11 +238,11 @@ std::optional<std::string> ItemReader::readString() {
 }
 
 std::optional<double> ItemReader::readNumber(bool endsAtBlank) {
-  auto s = scan(endsAtBlank);
-  if (!s) return std::nullopt;
-  auto value = parseNumber(s->item);
+  auto b = bounds(endsAtBlank);
+  if (!b) return std::nullopt;
+  auto value = parseNumber(std::string_view(text_).substr(b->first, b->last - b->first));
   if (!value) return std::nullopt;
-  pos_ = s->next;
+  pos_ = b->next;
   return value;
 }
 

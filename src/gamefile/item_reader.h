@@ -59,11 +59,21 @@ class ItemReader {
     std::size_t next = 0;
     bool quoted = false;
   };
+  // Where the next item lies: [first, last) of the text, and where the one after begins.
+  struct Bounds {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    std::size_t next = 0;
+    bool quoted = false;
+  };
+  std::optional<Bounds> bounds(bool endsAtBlank) const;
   std::optional<Scan> scan(bool endsAtBlank) const;
   std::size_t skipDelimiter(std::size_t at) const;
 
   std::string text_;
   std::size_t pos_ = 0;
+  mutable std::size_t lineCountedTo_ = 0;  // line(): the lines before this position
+  mutable std::size_t linesBefore_ = 1;
 };
 
 // Whether an item is written as a number (sign, digits, "." fraction, exponent),

@@ -195,10 +195,11 @@ SavedGameParse parseSavedGame(std::string_view text, const Car& carTemplate) {
   Snapshot& s = g.snapshot;
   f.integer(s.move);
   for (int& used : s.laneUsed) f.flag(used);
-  for (int* v :
-       {&s.segment, &s.stops, &s.lap, &s.clsn, &s.tires, &s.brakes, &s.fuel, &s.engine, &s.gear})
+  // Only the lane flags are truth values; the slipstream mark is the number 1 the
+  // planning wrote, which later rules compare with.
+  for (int* v : {&s.segment, &s.stops, &s.lap, &s.clsn, &s.tires, &s.brakes, &s.fuel, &s.engine,
+                 &s.gear, &s.slipstream})
     f.integer(*v);
-  f.flag(s.slipstream);
   if (!expectMarker(f, "GameLog Array")) return damaged("the step list is missing");
   g.gameLogArray.emplace_back();
   for (field = f.string(); field && *field != "GameLog Grid"; field = f.string()) {

@@ -50,7 +50,9 @@ void refreshGameLogGrid(Game& game) {
     row.height = shown ? LogRowHeight : 0;
     row.pictureShown = shown && row.icon > 0;
   }
-  if (game.options.autoCollapse) collapsePreviousRounds(game);
+  // Before the race the pre-race round is the current one: there is no earlier round to
+  // collapse, and collapsing it would hide the line the game waits at.
+  if (game.options.autoCollapse && game.currRound > 0) collapsePreviousRounds(game);
 }
 
 void expandAllRounds(Game& game) {

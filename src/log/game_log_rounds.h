@@ -13,8 +13,9 @@ inline constexpr int ExpandedIcon = 43;
 // header collapsed. In round 0 (no such header) the walk runs to the last row.
 void collapsePreviousRounds(Game& game);
 
-// Re-applies the category filters and pictures to every row. Rows below a header saved
-// collapsed stay as they are until that round is toggled.
+// Re-applies the category filters and pictures to every row, and collapses the rounds
+// before the current one when the option asks for it (from round 1 on). Rows below a
+// header saved collapsed stay as they are until that round is toggled.
 void refreshGameLogGrid(Game& game);
 
 // Shows every row again (filters are applied again by the next refresh).

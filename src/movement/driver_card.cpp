@@ -81,6 +81,9 @@ int carPoints(const Car& car, WearRow row) {
 }
 
 bool gearAvailable(const Game& game, const Car& shown, int i) {
+  // Round 1 is the start: every car that rolls for movement rolls in first gear, also
+  // when it already stands in first gear after a normal start (a game loaded there).
+  if (game.currRound == 1 && i != 1) return false;
   const int G = shown.gear;
   const int k = game.rules[Rule::OverRevving] == 1 ? 4 : 1;
   if (i < G - k || i > G + 1) return false;

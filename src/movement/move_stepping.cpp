@@ -7,6 +7,7 @@
 #include "movement/driver_card.h"
 #include "movement/move_execution.h"
 #include "movement/move_options.h"
+#include "movement/planned_move.h"
 #include "movement/remaining_count.h"
 #include "view/navigation.h"
 
@@ -212,6 +213,10 @@ void undoStep(Game& game) {
   if (!planningStep(game) || game.moves.size() <= 1) return;  // the start of the move stays
   showMoveOptions(game, game.moves.back(), EraseOptionsColor, EraseOptionsMode);
   game.view.requestRedraw();  // the car is wiped from the space it leaves
+  // The brake point a slipstream into a corner cost belongs to the space that ended
+  // the move there: taken back with it, or stepping into the corner again would pay a
+  // second one.
+  if (remainingCount(game) == 0 && slipstreamCornerBrakePaid(game)) ++game.snapshot.brakes;
   game.moves.pop_back();
   leaveGarageStatus(game);
   setRemainingCount(game, remainingCount(game) + 1);

@@ -83,30 +83,28 @@ class TrackParser {
     return stop(what + " expected, found \"" + *item + "\"");
   }
   template <typename T>
-  bool number(std::optional<T> value, T& into, const std::string& what) {
+  bool number(std::optional<T> value, T& into, const char* what) {
     if (!value) return numberFailed(what);
     into = *value;
     return true;
   }
-  bool int16(int& into, const std::string& what) {
+  bool int16(int& into, const char* what) {
     std::int16_t v = 0;
     if (!number(in_.readInt16(true), v, what)) return false;
     into = v;
     return true;
   }
-  bool int32(std::int32_t& into, const std::string& what) {
+  bool int32(std::int32_t& into, const char* what) {
     return number(in_.readInt32(true), into, what);
   }
-  bool single(float& into, const std::string& what) {
-    return number(in_.readSingle(true), into, what);
-  }
-  bool text(std::string& into, const std::string& what) {
+  bool single(float& into, const char* what) { return number(in_.readSingle(true), into, what); }
+  bool text(std::string& into, const char* what) {
     auto s = in_.readString();
-    if (!s) return stop("the file ends where " + what + " should be");
+    if (!s) return stop(std::string("the file ends where ") + what + " should be");
     into = std::move(*s);
     return true;
   }
-  bool coordinate(float value, const std::string& what) {
+  bool coordinate(float value, const char* what) {
     if (value < MinTrackCoordinate || value > MaxTrackCoordinate)
       return refuse("line " + std::to_string(in_.line()) + ": " + what +
                     " lies outside -32768..32767");
@@ -131,7 +129,7 @@ class TrackParser {
     std::string dropped;
     if (!text(dropped, "the start positions item")) return false;
     for (std::size_t i = 1; i <= 20; ++i)
-      if (!int16(t_.gridLocations[i], "grid location " + std::to_string(i))) return false;
+      if (!int16(t_.gridLocations[i], ("grid location " + std::to_string(i)).c_str())) return false;
     r_.headerGrid = t_.gridLocations;
     return true;
   }

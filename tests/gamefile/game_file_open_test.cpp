@@ -197,3 +197,76 @@ TEST(GameFileOpen, AGameSavedDuringAResultPauseResumesThePause) {
 
 }  // namespace
 }  // namespace tarmaq
+
+namespace tarmaq {
+namespace {
+
+using testing::ShippedGame;
+using testing::shippedSetup;
+using testing::TestGame;
+
+// A game on the shipped circuit with a set grid, its first car's start rolled (9, a
+// normal start) and the game saved, and a second installation that loads it.
+struct SavedAfterStart {
+  ShippedGame s;
+  TestGame other;
+  std::filesystem::path path;
+  explicit SavedAfterStart(bool firePause) {
+    auto setup = shippedSetup(3, 1);
+    setup.grid = GridMode::Manual;
+    EXPECT_TRUE(buildNewGame(s.game, setup));
+    s.game.forcedRolls = {9};
+    rollCommand(s.game, RollBy::Player);
+    if (firePause) fireTimer(s.game, TimerId::NormalStart);
+    path = s.temp.root() / "Games" / "start.tmq";
+    EXPECT_TRUE(gameFileSave(s.game, path));
+    s.attach(other);
+  }
+};
+
+TEST(GameFileOpen, AResultPauseShowsTheEventDieWithTheRolledValue) {
+  SavedAfterStart f(false);
+  ASSERT_EQ(gameFileOpen(f.other.game, f.path), OpenResult::Opened);
+  const DiePanel& die = f.other.game.controls.diePanel;
+  EXPECT_EQ(die.dieKind, 0);
+  EXPECT_EQ(die.valueText, "9");
+  EXPECT_TRUE(die.valueVisible);
+  EXPECT_EQ(die.dieKind, f.s.game.controls.diePanel.dieKind);
+  EXPECT_EQ(die.valueText, f.s.game.controls.diePanel.valueText);
+}
+
+TEST(GameFileOpen, TheFirstRoundOffersFirstGearOnlyAlsoAfterALoad) {
+  SavedAfterStart f(true);
+  ASSERT_EQ(*f.s.game.currentStep(), "ROLL GEAR WAIT");
+  ASSERT_EQ(f.s.game.cars[static_cast<std::size_t>(f.s.game.currCar)].gear, 1);
+  ASSERT_EQ(gameFileOpen(f.other.game, f.path), OpenResult::Opened);
+  for (const Game* g : {&f.s.game, &f.other.game}) {
+    const auto& gears = g->controls.driverCard.gears;
+    EXPECT_TRUE(gears[0].enabled);
+    for (std::size_t i = 1; i < gears.size(); ++i) EXPECT_FALSE(gears[i].enabled) << i + 1;
+  }
+  // The loaded game rolls the first-gear die, as the one that was saved would.
+  selectGear(f.other.game, 2);
+  EXPECT_EQ(f.other.game.snapshot.gear, 1);
+}
+
+TEST(GameFileOpen, ThePreRaceLogStaysOpenWhenLoadedWithAutoCollapse) {
+  ShippedGame s;
+  ASSERT_TRUE(buildNewGame(s.game, shippedSetup(3, 1)));  // rolling for the grid
+  const auto path = s.temp.root() / "Games" / "grid.tmq";
+  ASSERT_TRUE(gameFileSave(s.game, path));
+  TestGame other;
+  s.attach(other);
+  other.game.options.autoCollapse = true;
+  ASSERT_EQ(gameFileOpen(other.game, path), OpenResult::Opened);
+  const auto& rows = other.game.log.rows;
+  EXPECT_EQ(rows.front().text, "Round 0 (Pre-Race)");
+  EXPECT_NE(rows.front().icon, 42);
+  EXPECT_GT(rows.back().height, 0);  // the line the game waits at is shown
+  const auto again = s.temp.root() / "Games" / "again.tmq";
+  ASSERT_TRUE(gameFileSave(other.game, again));
+  EXPECT_EQ(slurp(again), slurp(path));
+}
+
+}  // namespace
+}  // namespace tarmaq

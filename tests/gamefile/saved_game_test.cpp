@@ -99,6 +99,20 @@ TEST(SavedGame, SavingWhatWasReadGivesTheSameFile) {
   EXPECT_EQ(writeGameFile(again, std::locale::classic()), first);
 }
 
+TEST(SavedGame, TheSlipstreamMarkIsANumberNotATruthValue) {
+  // Planning marks a slipstream with 1 and the rules compare with 1; only the lane
+  // flags are read as truth values.
+  for (int mark : {0, 1}) {
+    FileFixture f;
+    f.game.snapshot.slipstream = mark;
+    f.game.snapshot.laneUsed[2] = 1;
+    const auto parsed = f.parse(f.text());
+    ASSERT_TRUE(parsed.game) << parsed.damage;
+    EXPECT_EQ(parsed.game->snapshot.slipstream, mark);
+    EXPECT_EQ(parsed.game->snapshot.laneUsed[2], True);
+  }
+}
+
 TEST(SavedGame, DamagedFilesAreRefusedWithAReason) {
   FileFixture f;
   const std::string good = f.text();

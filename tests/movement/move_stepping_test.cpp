@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "movement/move_execution.h"
 #include "movement/move_options.h"
 #include "movement/remaining_count.h"
 #include "support/oval_board.h"
@@ -303,6 +304,38 @@ TEST(Stepping, ASlipstreamEndingInACornerNeedsABrakePoint) {
       EXPECT_EQ(f.game.snapshot.brakes, 0);             // never below zero
     }
   }
+}
+
+TEST(Stepping, StepBackFromASlipstreamIntoACornerGivesItsBrakePointBack) {
+  OvalRace f;
+  f.car(0).gear = 4;
+  f.car(0).location = makeLocation(1, 2);
+  f.car(1).gear = 4;
+  f.car(1).location = makeLocation(1, 4);
+  f.car(2).location = makeLocation(0, 20);
+  f.planTurn(0, 7);
+  f.game.snapshot.move = 1;
+  setRemainingCount(f.game, 1);
+  const int brakes = f.car(0).brakes;
+  ASSERT_GE(brakes, 2);
+  f.frontend.answers = {Answer::Yes};
+  straight(f, 1);              // 1003: the slipstream gives 3 more
+  moveButtonClick(f.game, 0);  // 4 ...
+  straight(f, 2);              // ... 5, 6: in the First Bend, which costs a brake point
+  ASSERT_EQ(f.game.snapshot.brakes, brakes - 1);
+  ASSERT_TRUE(f.game.controls.movePanel.stepBackEnabled);
+  stepBackCommand(f.game);  // back to 5, on the straight
+  EXPECT_EQ(f.game.snapshot.brakes, brakes);
+  EXPECT_EQ(f.game.controls.diePanel.valueText, "1");
+  straight(f, 1);  // into the bend again: one point, not two
+  EXPECT_EQ(f.game.snapshot.brakes, brakes - 1);
+  EXPECT_EQ(f.game.controls.diePanel.valueText, "0");
+  acceptMoveCommand(f.game);
+  int brakeSteps = 0;
+  for (const auto& round : f.game.gameLogArray)
+    for (const auto& step : round) brakeSteps += step == "WEAR BRAK";
+  EXPECT_EQ(brakeSteps, 1);
+  EXPECT_EQ(f.car(0).brakes, brakes - 1);
 }
 
 TEST(Stepping, EnablingRulesApplyAfreshWhenAMoveStarts) {
