@@ -56,6 +56,11 @@ void drawBlink(Game& game, Canvas& canvas) {
   drawCar(game, canvas, car->status, car->location, car->color[0], car->color[1], false);
 }
 
+// "Very Low" detail draws the board on white, every other level on the circuit's colour.
+Color viewBackground(const Game& game) {
+  return game.options.trackDetail == 0 ? White : game.track.backColor;
+}
+
 }  // namespace
 
 void refreshView(Game& game, Canvas& canvas, bool skipMoveOptions) {
@@ -63,10 +68,10 @@ void refreshView(Game& game, Canvas& canvas, bool skipMoveOptions) {
   ViewState& v = game.view;
   if (!v.visible) return;
   if (v.flash.showsRed || v.flash.showsBack) {
-    canvas.setBackgroundColor(v.flash.showsRed ? Red : game.track.backColor);
+    canvas.setBackgroundColor(v.flash.showsRed ? Red : viewBackground(game));
     return;
   }
-  canvas.setBackgroundColor(game.track.backColor);
+  canvas.setBackgroundColor(viewBackground(game));
 
   drawTrackShapes(game, canvas);
   drawGapFillers(game, canvas);
@@ -94,7 +99,7 @@ void refreshView(Game& game, Canvas& canvas, bool skipMoveOptions) {
 void quickRedraw(const Game& game, Canvas& canvas) {
   const ViewState& v = game.view;
   if (!v.visible) return;
-  canvas.setBackgroundColor(game.track.backColor);
+  canvas.setBackgroundColor(viewBackground(game));
   const int last = game.track.laneCount() - 1;
   std::vector<int> lanes;
   if (last >= 2) lanes.push_back(2);

@@ -211,6 +211,19 @@ TEST(RefreshView, ShapesByDetailLevel) {
   }
 }
 
+TEST(RefreshView, VeryLowDetailDrawsOnWhiteEveryOtherLevelOnTheCircuitsColour) {
+  ViewFixture f;
+  f.game.track.backColor = 0x336633;
+  for (int detail : {0, 1, 4}) {
+    f.canvas.calls.clear();
+    f.game.options.trackDetail = detail;
+    refreshView(f.game, f.canvas, false);
+    const auto backgrounds = f.canvas.ofKind(CanvasCall::Kind::Background);
+    ASSERT_EQ(backgrounds.size(), 1u);
+    EXPECT_EQ(backgrounds[0]->outline, detail == 0 ? White : 0x336633u) << detail;
+  }
+}
+
 TEST(QuickRedraw, XorCentreLinesOfLaneTwoAndTheLastLane) {
   ViewFixture f;
   f.game.track.lanes.push_back(f.game.track.lanes[0]);  // four lanes: 2 and 3 are drawn
