@@ -49,19 +49,7 @@ Session::Session(const std::optional<std::string>& dataDir, std::optional<std::u
 
 int Session::fireResultTimers(int limit) {
   int fired = 0;
-  while (fired < limit) {
-    bool any = false;
-    for (std::size_t i = 0; i < game.timers.slots.size(); ++i) {
-      const auto id = static_cast<TimerId>(i);
-      if (game.timers[id].enabled && isResultTimer(id)) {
-        fireTimer(game, id);
-        ++fired;
-        any = true;
-        break;
-      }
-    }
-    if (!any) break;
-  }
+  while (fired < limit && fireArmedResultTimer(game)) ++fired;
   return fired;
 }
 

@@ -43,21 +43,6 @@ std::string checkInvariants(const Game& game) {
   return {};
 }
 
-namespace {
-
-bool fireOneResultTimer(Game& game) {
-  for (std::size_t i = 0; i < game.timers.slots.size(); ++i) {
-    const auto id = static_cast<TimerId>(i);
-    if (game.timers[id].enabled && isResultTimer(id)) {
-      fireTimer(game, id);
-      return true;
-    }
-  }
-  return false;
-}
-
-}  // namespace
-
 RaceOutcome runRace(Game& game, AutoDriver& driver, int maxActions,
                     const std::function<std::string(const Game&)>& check) {
   RaceOutcome out;
@@ -68,7 +53,7 @@ RaceOutcome runRace(Game& game, AutoDriver& driver, int maxActions,
       break;
     }
     ++out.actions;
-    if (!fireOneResultTimer(game) && !driver.act(game)) {
+    if (!fireArmedResultTimer(game) && !driver.act(game)) {
       out.stuckAt = step ? *step : std::string("(no step)");
       break;
     }

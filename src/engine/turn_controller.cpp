@@ -119,6 +119,17 @@ void advanceGame(Game& game, std::string step) {
   runFollowUps(game, step);
 }
 
+bool fireArmedResultTimer(Game& game) {
+  for (std::size_t i = 0; i < game.timers.slots.size(); ++i) {
+    const auto id = static_cast<TimerId>(i);
+    if (game.timers[id].enabled && isResultTimer(id)) {
+      fireTimer(game, id);
+      return true;
+    }
+  }
+  return false;
+}
+
 void fireTimer(Game& game, TimerId id) {
   if (!game.timers[id].enabled) return;
   stopTimer(game, id);

@@ -36,6 +36,9 @@ void showTurn(Game& game, int c);
 
 // A named timer elapsed: stop it (restoring its interval) and run what it continues.
 void fireTimer(Game& game, TimerId id);
+// Lets the first armed result pause elapse at once, as waiting it out would; false when
+// no result pause is running.
+bool fireArmedResultTimer(Game& game);
 
 // Helpers shared by the step handlers.
 bool endsWith(const std::string& s, const std::string& suffix);

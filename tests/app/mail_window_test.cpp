@@ -124,15 +124,7 @@ std::string gameWaitingForAlice() {
       const std::string* step = game.currentStep();
       const Car* car = game.car(game.currCar);
       if (step && endsWith(*step, "WAIT") && car && car->eMail == "alice@example.test") return;
-      bool fired = false;
-      for (std::size_t t = 0; t < game.timers.slots.size() && !fired; ++t) {
-        const auto id = static_cast<TimerId>(t);
-        if (game.timers[id].enabled && isResultTimer(id)) {
-          fireTimer(game, id);
-          fired = true;
-        }
-      }
-      if (!fired && !driver.act(game)) return;
+      if (!fireArmedResultTimer(game) && !driver.act(game)) return;
     }
   });
   return writeGameFile(g);

@@ -24,15 +24,7 @@ bool playToAPlannedMove(Game& g) {
     const std::string* step = g.currentStep();
     if (!step) return false;
     if (*step == "MOVE WAIT" && g.currRound >= 2 && g.moves.size() >= 2) return true;
-    bool fired = false;
-    for (std::size_t i = 0; i < g.timers.slots.size() && !fired; ++i) {
-      const auto id = static_cast<TimerId>(i);
-      if (g.timers[id].enabled && isResultTimer(id)) {
-        fireTimer(g, id);
-        fired = true;
-      }
-    }
-    if (fired) continue;
+    if (fireArmedResultTimer(g)) continue;
     const DriverAction a = driver.decide(g);
     if (a.kind == DriverAction::None) return false;
     AutoDriver::perform(g, a);

@@ -6,17 +6,6 @@
 namespace tarmaq {
 namespace {
 
-bool fireAResultTimer(Game& game) {
-  for (std::size_t i = 0; i < game.timers.slots.size(); ++i) {
-    const auto id = static_cast<TimerId>(i);
-    if (game.timers[id].enabled && isResultTimer(id)) {
-      fireTimer(game, id);
-      return true;
-    }
-  }
-  return false;
-}
-
 // A race played one decision at a time, the way the window tests press keys and click
 // buttons, is the race the driver plays on its own: same steps, same log.
 TEST(DriverDecisions, OneAtATimeTheyPlayTheSameRaceAsTheDriverAlone) {
@@ -31,7 +20,7 @@ TEST(DriverDecisions, OneAtATimeTheyPlayTheSameRaceAsTheDriverAlone) {
     for (int n = 0; n < 100000; ++n) {
       const std::string* step = g.currentStep();
       if (step && *step == "SHOW RSLT") break;
-      if (fireAResultTimer(g)) continue;
+      if (fireArmedResultTimer(g)) continue;
       const DriverAction a = stepwise.driver.decide(g);
       ASSERT_NE(a.kind, DriverAction::None) << "seed " << seed << " stuck at " << *step;
       if (a.kind == DriverAction::SelectGear) {

@@ -98,16 +98,7 @@ struct Installation {
   }
 
   // One player action or one elapsed result pause; false when nothing could be done.
-  bool act() {
-    for (std::size_t i = 0; i < game->timers.slots.size(); ++i) {
-      const auto id = static_cast<TimerId>(i);
-      if (game->timers[id].enabled && isResultTimer(id)) {
-        fireTimer(*game, id);
-        return true;
-      }
-    }
-    return driver.act(*game);
-  }
+  bool act() { return fireArmedResultTimer(*game) || driver.act(*game); }
 
   bool over() const {
     const std::string* step = game->currentStep();

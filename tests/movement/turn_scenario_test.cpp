@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/rolls.h"
+#include "engine/turn_controller.h"
 #include "movement/driver_card.h"
 #include "movement/move_execution.h"
 #include "movement/move_input.h"
@@ -44,14 +45,7 @@ bool drive(OvalRace& f, int wantedGear) {
     rollCommand(g, RollBy::Player);
     return true;
   }
-  for (int t = 0; t < static_cast<int>(TimerId::Count); ++t) {
-    const auto id = static_cast<TimerId>(t);
-    if (g.timers[id].enabled && isResultTimer(id)) {
-      fireTimer(g, id);
-      return true;
-    }
-  }
-  return false;
+  return fireArmedResultTimer(g);
 }
 
 void expectSound(const OvalRace& f, const std::string& where) {

@@ -133,15 +133,7 @@ std::string playUntil(EmailInstallation& at, Done done, int maxActions = 20000) 
     const std::string* step = at.game.currentStep();
     if (!step) return "(no step)";
     if (*step == "SHOW RSLT" || done(*step)) return *step;
-    bool fired = false;
-    for (std::size_t i = 0; i < at.game.timers.slots.size() && !fired; ++i) {
-      const auto id = static_cast<TimerId>(i);
-      if (at.game.timers[id].enabled && isResultTimer(id)) {
-        fireTimer(at.game, id);
-        fired = true;
-      }
-    }
-    if (!fired && !at.driver.act(at.game)) return "stuck at " + *step;
+    if (!fireArmedResultTimer(at.game) && !at.driver.act(at.game)) return "stuck at " + *step;
   }
   return "too many actions";
 }
