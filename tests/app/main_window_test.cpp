@@ -13,6 +13,7 @@
 #include "app/panels.h"
 #include "app/track_view_widget.h"
 #include "app/widget_support.h"
+#include "app/widget_test_main.h"
 #include "app/window_layout.h"
 #include "app/window_settings.h"
 #include "log/game_log.h"
@@ -253,16 +254,5 @@ TEST(MainWindow, OnlyAGameFileNamedOnTheCommandLineIsOpened) {
 }  // namespace tarmaq::testing
 
 int main(int argc, char** argv) {
-  // Test discovery runs the binary without the test environment: pick offscreen here.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-    const QString dir = QDir::temp().filePath(QStringLiteral("tarmaq-widget-tests"));
-    QDir().mkpath(dir);
-    QFile::setPermissions(dir,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
-  }
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return tarmaq::testing::runWidgetTests(argc, argv, "tarmaq-widget-tests");
 }

@@ -10,6 +10,7 @@
 #include "app/mail_progress.h"
 #include "app/mail_window_support.h"
 #include "app/mail_worker.h"
+#include "app/widget_test_main.h"
 #include "mail/curl/curl_transport.h"
 #include "mail/mail_game.h"
 #include "mail/mailer.h"
@@ -65,15 +66,5 @@ TEST(WindowMailOverServers, AlicesWindowSendsAndBobsWindowResumesTheRace) {
 }  // namespace tarmaq::testing
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-    const QString dir = QDir::temp().filePath(QStringLiteral("tarmaq-mail-window-tests"));
-    QDir().mkpath(dir);
-    QFile::setPermissions(dir,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
-  }
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return tarmaq::testing::runWidgetTests(argc, argv, "tarmaq-mail-window-tests");
 }
